@@ -1,0 +1,21 @@
+// Whole-file reading and atomic replacement of files.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zarvell {
+
+// The whole content of a file, or nothing when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// Replaces `path` with `content` so that readers see either the old file or the complete new
+// one: the content goes to a temporary file beside the target, is flushed to the disk, and
+// then renamed over the target. On any failure the temporary file is removed, the target is
+// left as it was, and the result is false. A new file gets mode 0644; an existing file keeps
+// its mode.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+}  // namespace zarvell
