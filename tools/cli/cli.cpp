@@ -1,14 +1,155 @@
 #include "cli.h"
 
+#include <charconv>
 #include <ostream>
 
+#include "app/image_dump.h"
+#include "app/process_state.h"
+#include "fileio/files.h"
+#include "params/presets.h"
+
 namespace zarvell {
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitCannotOpen = 1;
+constexpr int kExitNotAccepted = 2;
+constexpr int kExitUsage = 64;
+constexpr std::uint8_t kStartupBike = 20;
+
+constexpr char kHelp[] =
+    R"(zarvell-cli - the Zarvell ignition tool from the command line
+
+Usage:
+  zarvell-cli new [--bike CODE]   print the parameter file (.ign) that a new
+                                  set for bike CODE starts with (default 20)
+  zarvell-cli normalize FILE      read the parameter file FILE the way the
+                                  program opens it, correct what is out of
+                                  range, and print the result as a .ign file
+  zarvell-cli image FILE          the same, but print the 200 parameter bytes
+                                  and the 7 spare bytes as numbers, in the
+                                  layout of the program's image dump
+  zarvell-cli bikes               list the bike codes and their names
+  zarvell-cli --help              this text
+
+A file is read over the start-up set of bike 20: whatever the file does not
+hold keeps the start-up value. Files of format 75 are read as they are;
+formats 54 and 48 are read with a warning. Warnings go to standard error,
+results to standard output, so  zarvell-cli normalize old.ign > new.ign
+converts an old file.
+
+Exit status:
+  0   done
+  1   FILE cannot be opened
+  2   FILE is not a parameter file of format 75, 54 or 48
+  64  the command line is wrong
+)";
+
+// English texts of the reader's messages; the window shows them in its own language.
+class StderrMessages : public IgnMessageSink {
+ public:
+  explicit StderrMessages(std::ostream& err) : err_(err) {}
+  void Show(IgnMessage message) override {
+    if (message == IgnMessage::OlderFormat) {
+      err_ << "Older version of *.ign file!\n\n"
+              "Some parameters won't be changed or will be set to default value.\n"
+              "They are parameters which are not in older version or have another structure.\n";
+    } else {
+      err_ << "Unmatched version of *.ign file!\n";
+    }
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+// What the program holds right after it starts: an all-zero image, the bike, the default set
+// with the bike's preset, validated once.
+struct Session {
+  ProcessState process;
+  AxisMemory axisMemory;
+  std::uint8_t comPortIndex = 0;
+  std::uint8_t autoPortIndex = 0;
+  ParameterImage image;
+
+  explicit Session(std::uint8_t bike) {
+    image[field::BIKE] = bike;
+    bool bikeChanged = false;
+    LoadDefaults(image, bikeChanged);
+    Sanitize();
+  }
+  void Sanitize() {
+    SanitizeImage(image, axisMemory, process.axis,
+                  {process.languageIndex, comPortIndex, autoPortIndex});
+  }
+};
+
+int Usage(std::ostream& err, const std::string& problem) {
+  err << "zarvell-cli: " << problem << "\nTry 'zarvell-cli --help'.\n";
+  return kExitUsage;
+}
+
+int New(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  int bike = kStartupBike;
+  if (args.size() == 3 && args[1] == "--bike") {
+    const std::string& text = args[2];
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), bike);
+    if (ec != std::errc() || end != text.data() + text.size() || bike < 0 || bike > 255) {
+      return Usage(err, "--bike takes a bike code from 0 to 255 ('zarvell-cli bikes' lists them)");
+    }
+  } else if (args.size() != 1) {
+    return Usage(err, "usage: zarvell-cli new [--bike CODE]");
+  }
+  Session session(static_cast<std::uint8_t>(bike));
+  out << WriteIgnFile(session.image);
+  return kExitOk;
+}
+
+// Reads FILE over the start-up set and validates it as the program's Open does.
+int ReadOver(const std::vector<std::string>& args, std::ostream& err, Session& session) {
+  if (args.size() != 2) return Usage(err, "usage: zarvell-cli " + args[0] + " FILE");
+  const std::optional<std::string> text = ReadWholeFile(args[1]);
+  if (!text) {
+    err << "zarvell-cli: " << args[1] << ": Open file error!\n";
+    return kExitCannotOpen;
+  }
+  StderrMessages messages(err);
+  if (ReadIgnFile(*text, session.image, session.process.ignReader, messages) == 0) {
+    err << "zarvell-cli: " << args[1]
+        << ": not a parameter file (no MORVALIS_KEY with format 75, 54 or 48)\n";
+    return kExitNotAccepted;
+  }
+  session.Sanitize();
+  return kExitOk;
+}
+
+int Bikes(std::ostream& out) {
+  for (const BikePreset& preset : BikePresets()) {
+    out << static_cast<int>(preset.code) << (preset.code < 10 ? "   " : "  ") << preset.entry
+        << '\n';
+  }
+  return kExitOk;
+}
+
+}  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  (void)args;
-  (void)out;
-  err << "zarvell-cli: not ready\n";
-  return 64;
+  if (args.empty()) return Usage(err, "a command is missing");
+  const std::string& command = args[0];
+  if (command == "--help" || command == "-h" || command == "help") {
+    out << kHelp;
+    return kExitOk;
+  }
+  if (command == "new") return New(args, out, err);
+  if (command == "bikes" && args.size() == 1) return Bikes(out);
+  if (command == "normalize" || command == "image") {
+    Session session(kStartupBike);
+    const int status = ReadOver(args, err, session);
+    if (status != kExitOk) return status;
+    out << (command == "normalize" ? WriteIgnFile(session.image) : FormatImageDump(session.image));
+    return kExitOk;
+  }
+  return Usage(err, "unknown command '" + command + "'");
 }
 
 }  // namespace zarvell

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Zarvell's two entry points on a fresh Debian 12 machine:
+#   ./run.sh demo   install what is needed, build, and start the program on its built-in default
+#   ./run.sh test   install what is needed, build, and run every test, normally and under the
+#                   address and undefined-behaviour sanitizers
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev)
+
+install_packages() {
+  local missing=() package
+  for package in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
+}
+
+# build DIR [cmake options...]
+build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}
+
+case "${1:-}" in
+  test)
+    install_packages
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DZARVELL_SANITIZE=ON -DZARVELL_BENCH=OFF
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+    ;;
+  demo)
+    install_packages
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    echo
+    echo "The Zarvell window arrives in a later step. Until then, this is the parameter set"
+    echo "the program starts with (bike code 20), as zarvell-cli writes it:"
+    echo
+    build/zarvell-cli new
+    echo
+    ;;
+  *)
+    echo "usage: ./run.sh demo | test" >&2
+    exit 64
+    ;;
+esac
