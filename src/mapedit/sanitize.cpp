@@ -80,7 +80,8 @@ void SpringBack(Axis axis, AxisMemory& memory, int j) {
 void OrderRpmAxis(Axis axis, AxisMemory& memory, AxisAnchor& anchor) {
   FollowMovedBreakpoint(axis, memory, anchor);
   PushAroundAnchor(axis, memory, anchor.axisAnchor);
-  // A chain can only settle from its far end inwards, one breakpoint per sweep.
+  // A sweep runs upwards, so a breakpoint waiting for its upper neighbour to come down follows
+  // it one sweep later; ten sweeps let the longest chain settle.
   for (int sweep = 0; sweep < kSpringBackSweeps; ++sweep) {
     for (int j = 0; j < kPoints; ++j) {
       if (memory.pushed[j]) SpringBack(axis, memory, j);

@@ -5,12 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "params/code_tables.h"
 #include "params/image.h"
 
 namespace zarvell {
 
 // Format numbers the reader accepts; 54 and 48 with a warning.
-inline constexpr std::uint8_t kIgnFormatCurrent = 75;
+inline constexpr std::uint8_t kIgnFormatCurrent = ProgramVersion;
 inline constexpr std::uint8_t kIgnFormatOld54 = 54;
 inline constexpr std::uint8_t kIgnFormatOld48 = 48;
 

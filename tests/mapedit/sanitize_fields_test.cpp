@@ -55,24 +55,6 @@ TEST(SanitizeFields, SecondPickupFlagsAreClearedForGoodWhenTheMethodCannotReadIt
   }
 }
 
-TEST(SanitizeFields, ByteFieldsAreCappedAtTheirMaximum) {
-  struct Case {
-    std::size_t byte;
-    int value, expected;
-  };
-  const Case cases[] = {
-      {field::Tps0, 255, 250},  {field::Tps0, 251, 250},    {field::Tps0, 250, 250},
-      {field::Tps0, 0, 0},      {field::Tps100, 255, 250},  {field::Tps100, 225, 225},
-      {field::PocKanalu, 5, 4}, {field::PocKanalu, 255, 4}, {field::PocKanalu, 4, 4},
-  };
-  for (const Case& c : cases) {
-    AxisEditor editor;
-    editor.image[c.byte] = static_cast<std::uint8_t>(c.value);
-    editor.Pass();
-    EXPECT_EQ(editor.image[c.byte], c.expected) << "byte " << c.byte << " value " << c.value;
-  }
-}
-
 TEST(SanitizeFields, ServoAxisIsBoundedThenStrictlyIncreasing) {
   const AxisValues cases[][2] = {
       {{5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, {5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},

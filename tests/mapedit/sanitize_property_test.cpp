@@ -13,7 +13,8 @@ namespace {
 bool MayChange(std::size_t byte) {
   using namespace field;
   return byte == PocPalcu || byte == PocKanalu || byte == Tps0 || byte == Tps100 ||
-         (byte >= PalecZac && byte < PalecEnd + 4) || (byte >= PalecZacP2 && byte < 54) ||
+         (byte >= PalecZac && byte < PalecEnd + 4) ||
+         (byte >= PalecZacP2 && byte < PalecEndP2 + 4) ||
          (byte >= SERVO_RPM && byte < SERVO_RPM + 10) || (byte >= RPM_ADV && byte < RPM_ADV + 10);
 }
 
