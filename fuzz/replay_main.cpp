@@ -41,7 +41,8 @@ Bytes Mutate(const Bytes& seed, const Bytes& other, Random& rng) {
                    static_cast<std::uint8_t>(rng.Next()));
         break;
       case 2:
-        if (!out.empty()) out.erase(out.begin() + static_cast<std::ptrdiff_t>(rng.Below(out.size())));
+        if (!out.empty())
+          out.erase(out.begin() + static_cast<std::ptrdiff_t>(rng.Below(out.size())));
         break;
       case 3: {
         const std::size_t cut = rng.Below(out.size() + 1);

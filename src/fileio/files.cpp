@@ -42,22 +42,51 @@ bool WriteAll(int fd, std::string_view content) {
   return true;
 }
 
+// A link is followed, so a settings file that the user keeps elsewhere stays where it is.
+std::filesystem::path ResolveLink(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  const auto target = std::filesystem::weakly_canonical(path, error);
+  return error ? path : target;
+}
+
+// The mode of the file being replaced, or what the user's umask allows for a new one.
+mode_t ModeFor(const std::filesystem::path& path) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// Makes the rename itself survive a power loss.
+void SyncFolder(const std::filesystem::path& path) {
+  const auto folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content) {
+bool WriteFileAtomically(const std::filesystem::path& requested, std::string_view content) {
+  const std::filesystem::path path = ResolveLink(requested);
   std::string pattern = path.string() + ".XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
   if (fd < 0) return false;
 
-  struct stat existing {};
-  const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
-  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
+  bool ok = ::fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   if (ok) ok = ::rename(name.data(), path.c_str()) == 0;
-  if (!ok) ::unlink(name.data());
-  return ok;
+  if (!ok) {
+    ::unlink(name.data());
+    return false;
+  }
+  SyncFolder(path);
+  return true;
 }
 
 }  // namespace zarvell

@@ -14,8 +14,8 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 // Replaces `path` with `content` so that readers see either the old file or the complete new
 // one: the content goes to a temporary file beside the target, is flushed to the disk, and
 // then renamed over the target. On any failure the temporary file is removed, the target is
-// left as it was, and the result is false. A new file gets mode 0644; an existing file keeps
-// its mode.
+// left as it was, and the result is false. A new file gets the mode the umask allows, an
+// existing file keeps its mode, and a symbolic link is followed rather than replaced.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 }  // namespace zarvell

@@ -17,7 +17,9 @@ inline constexpr std::array<std::uint8_t, kBikeCount> kBikeCodeAtPosition = {
     23, 37, 36, 32, 35, 0,  27, 31, 1,  2,  3,  4,  24, 5,  6,  7,  28, 29, 30,
     33, 8,  9,  10, 11, 12, 13, 14, 15, 26, 16, 17, 18, 19, 20, 21, 25, 34, 22};
 
-constexpr std::uint8_t BikeCodeAtPosition(int position) { return kBikeCodeAtPosition[position]; }
+constexpr std::uint8_t BikeCodeAtPosition(int position) {
+  return kBikeCodeAtPosition[position];
+}
 
 // List position of a bike code; none for a code above 37.
 constexpr std::optional<int> BikePositionOfCode(std::uint8_t code) {
@@ -30,7 +32,7 @@ constexpr std::optional<int> BikePositionOfCode(std::uint8_t code) {
 // Synchronization methods (`Synchro`, byte 2): the stored value is the list position.
 inline constexpr int kSynchroCount = 13;
 namespace synchro {
-inline constexpr std::uint8_t SingleLobe = 0;       // "1 lobe, 1 or 2 pick-up"
+inline constexpr std::uint8_t SingleLobe = 0;  // "1 lobe, 1 or 2 pick-up"
 inline constexpr std::uint8_t InsertedLobe = 1;
 inline constexpr std::uint8_t WideLobe = 2;
 inline constexpr std::uint8_t MissingLobe = 3;
@@ -38,7 +40,7 @@ inline constexpr std::uint8_t TwoPickupsMissingLobe = 4;
 inline constexpr std::uint8_t TwoInsertedLobes = 5;
 inline constexpr std::uint8_t Cam = 6;
 inline constexpr std::uint8_t Harley = 7;
-inline constexpr std::uint8_t Gap48 = 8;            // "Long gap between lobes - more lobes (48-2)"
+inline constexpr std::uint8_t Gap48 = 8;  // "Long gap between lobes - more lobes (48-2)"
 inline constexpr std::uint8_t MorePickups = 9;
 inline constexpr std::uint8_t InsertedLobeKick = 10;
 inline constexpr std::uint8_t HondaCam = 11;
@@ -55,7 +57,9 @@ inline constexpr int kGeberModeCount = 5;
 constexpr std::uint8_t GeberModeOfPosition(int position) {
   return static_cast<std::uint8_t>((position + 1) % kGeberModeCount);
 }
-constexpr int GeberPositionOfMode(std::uint8_t value) { return (value + 4) % kGeberModeCount; }
+constexpr int GeberPositionOfMode(std::uint8_t value) {
+  return (value + 4) % kGeberModeCount;
+}
 
 // Input functions (`Input1`, `Input2`): the stored value is the radio position.
 inline constexpr int kInput1Count = 3;  // Off, Kill switch, Blocking

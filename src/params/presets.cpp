@@ -76,12 +76,14 @@ constexpr std::uint8_t kBikeR1 = 19;
 constexpr std::array<std::uint8_t, 10> kServoRpmR1 = {3, 4, 41, 46, 65, 70, 75, 83, 90, 105};
 constexpr std::array<std::uint8_t, 10> kServoMvR1 = {30, 45, 45, 61, 61, 64, 68, 80, 93, 93};
 
-static_assert([] {
-  for (std::size_t i = 0; i < kPresets.size(); ++i) {
-    if (kPresets[i].code != i) return false;
-  }
-  return true;
-}(), "the preset table is indexed by bike code");
+static_assert(
+    [] {
+      for (std::size_t i = 0; i < kPresets.size(); ++i) {
+        if (kPresets[i].code != i) return false;
+      }
+      return true;
+    }(),
+    "the preset table is indexed by bike code");
 
 template <std::size_t N>
 void Put(ParameterImage& image, std::size_t first, const std::array<std::uint8_t, N>& values) {
@@ -97,7 +99,9 @@ void PutEdge(ParameterImage& image, std::size_t lobe, std::size_t h2, std::size_
 
 }  // namespace
 
-std::span<const BikePreset> BikePresets() { return kPresets; }
+std::span<const BikePreset> BikePresets() {
+  return kPresets;
+}
 
 const BikePreset* FindBikePreset(std::uint8_t code) {
   return code < kPresets.size() ? &kPresets[code] : nullptr;

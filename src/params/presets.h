@@ -21,7 +21,7 @@ struct EdgePreset {
 };
 
 struct ChannelPreset {
-  bool written = false;  // "-": the preset leaves the channel alone
+  bool written = false;     // "-": the preset leaves the channel alone
   EdgePreset maxAdvance;    // PalecZac, PalecZacH2, PalecZacP2
   EdgePreset startAdvance;  // PalecEnd, PalecEndH2, PalecEndP2
 };

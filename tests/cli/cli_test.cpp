@@ -83,9 +83,8 @@ TEST_F(CliFiles, ReportsFilesItCannotOpenOrDoesNotAccept) {
   EXPECT_EQ(newer.status, 2);
   // One message per unmatched format line, then the reason for the exit status.
   std::size_t count = 0;
-  for (std::size_t at = 0; (at = newer.err.find("Unmatched version of *.ign file!", at)) !=
-                           std::string::npos;
-       ++at) {
+  for (std::size_t at = 0;
+       (at = newer.err.find("Unmatched version of *.ign file!", at)) != std::string::npos; ++at) {
     ++count;
   }
   EXPECT_EQ(count, 2u);

@@ -33,13 +33,25 @@ TEST(Files, ReadWholeFileOfADirectoryGivesNothing) {
 TEST(Files, AtomicWriteCreatesAndReplacesWithoutLeftovers) {
   const TempDir dir;
   const auto path = dir.path() / "settings.ini";
+  const mode_t previousMask = ::umask(027);
   ASSERT_TRUE(WriteFileAtomically(path, "first version, longer\n"));
-  EXPECT_EQ(ModeOf(path), 0644u);
+  ::umask(previousMask);
+  EXPECT_EQ(ModeOf(path), 0640u);
   ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
   ASSERT_TRUE(WriteFileAtomically(path, "second\n"));
   EXPECT_EQ(Slurp(path), "second\n");  // no tail of the longer first version
   EXPECT_EQ(ModeOf(path), 0600u);
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"settings.ini"});
+}
+
+TEST(Files, AtomicWriteThroughALinkReplacesTheLinkedFile) {
+  const TempDir dir;
+  std::filesystem::create_directory(dir.path() / "dotfiles");
+  dir.Write("dotfiles/settings.ini", "old");
+  std::filesystem::create_symlink(dir.path() / "dotfiles" / "settings.ini", dir.path() / "link");
+  ASSERT_TRUE(WriteFileAtomically(dir.path() / "link", "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "link"));
+  EXPECT_EQ(Slurp(dir.path() / "dotfiles" / "settings.ini"), "new");
 }
 
 TEST(Files, FailedAtomicWriteReportsAndLeavesTheTargetAlone) {

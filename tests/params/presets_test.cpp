@@ -58,7 +58,8 @@ TEST(Presets, EveryCodeStartsFromTheDefaultSetThePresetAndTheValidation) {
     defaults[InvInput2] = 0;
     defaults[PICKUPS_INTERCHANGE] = 0;
     defaults[SPECIAL_START] = 0;
-    for (std::size_t i = 0; i < row.otherCount; ++i) defaults[row.other[i].byte] = row.other[i].value;
+    for (std::size_t i = 0; i < row.otherCount; ++i)
+      defaults[row.other[i].byte] = row.other[i].value;
     for (std::size_t byte : {EXCITATION, GEBER_MODE, SERVO_ENABLE, InvInput1, InvInput2,
                              PICKUPS_INTERCHANGE, SPECIAL_START}) {
       EXPECT_EQ(image[byte], defaults[byte]) << "byte " << byte;
@@ -115,8 +116,8 @@ TEST(Presets, EveryCodeStartsFromTheDefaultSetThePresetAndTheValidation) {
 
 TEST(Presets, DefaultSetByBikeCode) {
   // Tachometer pulses and input 1 depend on the bike; written out here independently.
-  const std::vector<int> onePulse = {7, 8, 9, 10, 11, 12, 13, 14, 21, 23, 26, 28, 29, 30, 34, 35,
-                                     36, 37};
+  const std::vector<int> onePulse = {7,  8,  9,  10, 11, 12, 13, 14, 21,
+                                     23, 26, 28, 29, 30, 34, 35, 36, 37};
   const std::vector<int> blocking = {0, 2, 15, 18, 19, 20, 21, 25, 27};
   for (int code = 0; code < kBikeCount; ++code) {
     if (code == SpecialBike) continue;
@@ -179,7 +180,8 @@ TEST(BikeChange, PresetAloneKeepsWhatItDoesNotWrite) {
 }
 
 TEST(BikeChange, CodesFourteenEighteenAndTwentyLoadTheDefaultSetAnyway) {
-  for (const std::uint8_t code : {std::uint8_t{14}, std::uint8_t{18}, std::uint8_t{20}, std::uint8_t{19}}) {
+  for (const std::uint8_t code :
+       {std::uint8_t{14}, std::uint8_t{18}, std::uint8_t{20}, std::uint8_t{19}}) {
     ParameterImage image = StartupImage(3);
     image[LIMITER] = 150;
     image[AdvanceCell(9, 9)] = 5;
