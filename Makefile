@@ -1,5 +1,5 @@
 # Daily work. The README's ./run.sh commands do the set-up on a fresh machine.
-.PHONY: all test asan bench fuzz format clean
+.PHONY: all test asan bench fuzz format tidy clean
 
 all:
 	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -24,6 +24,10 @@ fuzz:
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# clang-tidy with the checks of .clang-tidy (needs the clang-tidy package)
+tidy: all
+	git ls-files 'src/*.cpp' 'tools/*.cpp' | xargs -P2 -n4 clang-tidy -p build --quiet
 
 clean:
 	rm -rf build build-asan build-fuzz

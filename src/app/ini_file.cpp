@@ -6,6 +6,8 @@
 namespace zarvell {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -83,9 +85,9 @@ Location Locate(const std::vector<std::string>& lines, std::string_view section,
 }  // namespace
 
 IniFile IniFile::Parse(std::string_view text) {
-  constexpr std::string_view kBom = "\xEF\xBB\xBF";
-  if (text.starts_with(kBom)) text.remove_prefix(kBom.size());
   IniFile ini;
+  ini.byteOrderMark_ = text.starts_with(kByteOrderMark);
+  if (ini.byteOrderMark_) text.remove_prefix(kByteOrderMark.size());
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
@@ -97,7 +99,8 @@ IniFile IniFile::Parse(std::string_view text) {
 }
 
 std::string IniFile::Serialize() const {
-  std::string text;
+  // Written back so that a second mark behind it never turns into the first one.
+  std::string text(byteOrderMark_ ? kByteOrderMark : "");
   for (const std::string& line : lines_) {
     text += line;
     text += '\n';

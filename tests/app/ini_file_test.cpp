@@ -35,6 +35,12 @@ TEST(IniFileRead, BomOnlyCountsAtTheStart) {
   EXPECT_EQ(IniFile::Parse("\xEF\xBB\xBF[A]\nk=1\n").Find("A", "k"), "1");
   // Without stripping, the first section header would be unreadable.
   EXPECT_FALSE(IniFile::Parse("x\n\xEF\xBB\xBF[A]\nk=1\n").Find("A", "k").has_value());
+  // A rewrite keeps the mark, so a second one behind it stays unreadable instead of exposing
+  // the section (a case the fuzzer found).
+  IniFile doubled = IniFile::Parse("\xEF\xBB\xBF\xEF\xBB\xBF[A]\nk=1\n");
+  doubled.WriteString("B", "k", "2");
+  EXPECT_EQ(doubled.Serialize(), "\xEF\xBB\xBF\xEF\xBB\xBF[A]\nk=1\n\n[B]\nk=2\n");
+  EXPECT_FALSE(IniFile::Parse(doubled.Serialize()).Find("A", "k").has_value());
 }
 
 TEST(IniFileRead, IntegersAreWholeDecimalNumbersThatFitAnInt) {
