@@ -1,8 +1,7 @@
 #include "app/image_dump.h"
 
-#include <cstdio>
-
 #include "fileio/files.h"
+#include "fileio/number_text.h"
 #include "fileio/text_scanner.h"
 
 namespace zarvell {
@@ -11,9 +10,8 @@ std::string FormatImageDump(const ParameterImage& image) {
   std::string text;
   text.reserve(ParameterImage::kBlockSize * 6 + 24);
   for (std::size_t i = 0; i < ParameterImage::kBlockSize; ++i) {
-    char number[8];
-    std::snprintf(number, sizeof number, "%5u ", static_cast<unsigned>(image[i]));
-    text += number;
+    AppendRightAligned(text, image[i], 5);
+    text += ' ';
     const std::size_t count = i + 1;
     if (count % 10 == 0) text += '\n';
     if (count == 100 || count == 200) text += '\n';

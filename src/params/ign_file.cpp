@@ -1,9 +1,9 @@
 #include "params/ign_file.h"
 
 #include <array>
-#include <charconv>
 #include <span>
 
+#include "fileio/number_text.h"
 #include "fileio/text_scanner.h"
 #include "params/code_tables.h"
 
@@ -187,15 +187,6 @@ std::uint8_t FromFile(Conv conv, std::uint32_t v) {
   return static_cast<std::uint8_t>(v);
 }
 
-// `value` right-aligned in `width` characters, like printf's "%5d".
-void AppendNumber(std::string& out, int value, std::size_t width) {
-  char digits[12];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  const auto length = static_cast<std::size_t>(end - digits);
-  if (length < width) out.append(width - length, ' ');
-  out.append(digits, length);
-}
-
 void WriteRecord(std::string& out, const Record& record, const ParameterImage& image) {
   out += '\n';
   out += record.key;
@@ -206,7 +197,7 @@ void WriteRecord(std::string& out, const Record& record, const ParameterImage& i
     if (slot.conv == Conv::Flag) {
       out += image[slot.byte] != 0 ? "    1" : "    0";
     } else {
-      AppendNumber(out, ToFile(slot.conv, image[slot.byte]), 5);
+      AppendRightAligned(out, ToFile(slot.conv, image[slot.byte]), 5);
       out += ' ';
     }
   }
@@ -248,7 +239,7 @@ std::string WriteIgnFile(const ParameterImage& image) {
   std::string out;
   out.reserve(2048);
   out += "MORVALIS_KEY  ";
-  AppendNumber(out, kIgnFormatCurrent, 3);
+  AppendRightAligned(out, kIgnFormatCurrent, 3);
   out += " \n";
   for (const Record& record : kRecords) WriteRecord(out, record, image);
   return out;
