@@ -4,7 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-#include "fileio/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace zarvell {
 namespace {

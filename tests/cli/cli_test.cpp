@@ -3,11 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "fileio/files.h"
+#include "support/temp_dir.h"
 
 namespace zarvell {
 namespace {
@@ -29,21 +28,11 @@ CliRun Cli(std::vector<std::string> args) {
 
 class CliFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("zarvell-cli-test-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   std::string File(const std::string& name, const std::string& content) {
-    const auto path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << content;
-    return path.string();
+    return dir_.Write(name, content).string();
   }
 
-  std::filesystem::path dir_;
+  testutil::TempDir dir_;
 };
 
 TEST(CliNew, WritesTheStartUpSetByteForByte) {
@@ -70,7 +59,7 @@ TEST_F(CliFiles, NormalizingANewSetChangesNothingForAnyBike) {
 }
 
 TEST_F(CliFiles, ReportsFilesItCannotOpenOrDoesNotAccept) {
-  const CliRun missing = Cli({"normalize", (dir_ / "missing.ign").string()});
+  const CliRun missing = Cli({"normalize", (dir_.path() / "missing.ign").string()});
   EXPECT_EQ(missing.status, 1);
   EXPECT_THAT(missing.err, HasSubstr("Open file error!"));
   EXPECT_EQ(missing.out, "");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "fileio/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace zarvell {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fileio/files.h"
-#include "params/presets.h"
+#include "support/startup_image.h"
 
 namespace zarvell {
 namespace {
@@ -23,16 +23,8 @@ struct RecordingSink : IgnMessageSink {
   void Show(IgnMessage message) override { shown.push_back(message); }
 };
 
-// The image right after start-up: all zero, bike 20, default set and preset, validated.
 ParameterImage StartupImage() {
-  ParameterImage image;
-  image[BIKE] = 20;
-  bool bikeChanged = false;
-  LoadDefaults(image, bikeChanged);
-  // The validation pass lifts the lobe numbers 0 of the unused channels 3 and 4 to 1; for this
-  // set that is all it changes.
-  for (std::size_t n = 2; n < 4; ++n) image[PalecZac + n] = image[PalecEnd + n] = 1;
-  return image;
+  return testutil::StartupImage(20);
 }
 
 std::string StartupFile() {

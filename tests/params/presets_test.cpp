@@ -5,25 +5,14 @@
 #include <random>
 
 #include "mapedit/sanitize.h"
+#include "support/startup_image.h"
 
 namespace zarvell {
 namespace {
 
 using namespace field;
 
-// The program's state right after start-up with `bike`: all zero, default set and preset,
-// one validation pass.
-ParameterImage StartupImage(std::uint8_t bike) {
-  ParameterImage image;
-  image[BIKE] = bike;
-  bool bikeChanged = false;
-  LoadDefaults(image, bikeChanged);
-  AxisMemory memory;
-  AxisAnchor anchor;
-  std::uint8_t language = 0, com = 0, autoPort = 0;
-  SanitizeImage(image, memory, anchor, {language, com, autoPort});
-  return image;
-}
+using testutil::StartupImage;
 
 std::vector<int> Bytes(const ParameterImage& image, std::size_t first, std::size_t count) {
   return {image.block.begin() + static_cast<std::ptrdiff_t>(first),
