@@ -1,0 +1,238 @@
+#include "ui/control_model.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace zarvell::ui {
+
+ControlModel::ControlModel(std::span<const ControlSpec> design)
+    : design_(design), upDownOfEdit_(design.size(), kNoControl) {
+  controls_.reserve(design.size());
+  for (const ControlSpec& spec : design) {
+    Control c;
+    c.kind = spec.kind;
+    c.parent = spec.parent;
+    c.rect = spec.rect;
+    if (spec.kind == ControlKind::Edit || spec.kind == ControlKind::StatusBar) {
+      c.text = spec.caption;
+    } else {
+      c.caption = spec.caption;
+    }
+    c.hint = spec.hint;
+    c.shortcut = spec.shortcut;
+    c.visible = spec.visible;
+    c.enabled = spec.enabled;
+    c.checked = spec.checked;
+    c.colour = spec.colour;
+    c.fontColour = spec.fontColour;
+    c.min = spec.min;
+    c.max = spec.max;
+    c.position = std::clamp(spec.position, spec.min, std::max(spec.min, spec.max));
+    c.increment = spec.increment;
+    c.associate = spec.associate;
+    c.itemIndex = spec.itemIndex;
+    for (std::string_view rest = spec.items; !rest.empty();) {
+      const auto end = rest.find('\n');
+      c.items.emplace_back(rest.substr(0, end));
+      rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    }
+    if (spec.associate != kNoControl) upDownOfEdit_[spec.associate] = spec.id;
+    controls_.push_back(std::move(c));
+  }
+  // An up/down control shows its position from the start, as the native one does.
+  for (ControlIndex id = 0; id < controls_.size(); ++id) {
+    const Control& c = controls_[id];
+    if (c.kind == ControlKind::UpDown && c.associate != kNoControl) {
+      controls_[c.associate].text = std::to_string(c.position);
+    }
+  }
+}
+
+ControlIndex ControlModel::Find(std::string_view name) const {
+  for (const ControlSpec& spec : design_) {
+    if (spec.name == name) return spec.id;
+  }
+  return kNoControl;
+}
+
+void ControlModel::SetCaption(ControlIndex id, std::string_view caption) {
+  if (At(id).caption == caption) return;
+  At(id).caption = caption;
+  Mark(id, change::kCaption);
+}
+
+void ControlModel::SetHint(ControlIndex id, std::string_view hint) {
+  if (At(id).hint == hint) return;
+  At(id).hint = hint;
+  Mark(id, change::kHint);
+}
+
+void ControlModel::SetText(ControlIndex id, std::string_view text) {
+  if (At(id).text == text) return;
+  At(id).text = text;
+  Mark(id, change::kText);
+}
+
+void ControlModel::SetVisible(ControlIndex id, bool visible) {
+  if (At(id).visible == visible) return;
+  At(id).visible = visible;
+  Mark(id, change::kVisible);
+}
+
+void ControlModel::SetEnabled(ControlIndex id, bool enabled) {
+  if (At(id).enabled == enabled) return;
+  At(id).enabled = enabled;
+  Mark(id, change::kEnabled);
+}
+
+void ControlModel::SetChecked(ControlIndex id, bool checked) {
+  Control& c = At(id);
+  if (checked && c.kind == ControlKind::RadioButton) {
+    for (ControlIndex other = 0; other < controls_.size(); ++other) {
+      Control& o = controls_[other];
+      if (other != id && o.kind == ControlKind::RadioButton && o.parent == c.parent &&
+          o.checked) {
+        o.checked = false;
+        Mark(other, change::kChecked);
+      }
+    }
+  }
+  if (c.checked == checked) return;
+  c.checked = checked;
+  Mark(id, change::kChecked);
+}
+
+void ControlModel::SetColour(ControlIndex id, Colour colour) {
+  if (At(id).colour == colour) return;
+  At(id).colour = colour;
+  Mark(id, change::kColour);
+}
+
+void ControlModel::SetFontColour(ControlIndex id, Colour colour) {
+  if (At(id).fontColour == colour) return;
+  At(id).fontColour = colour;
+  Mark(id, change::kFontColour);
+}
+
+void ControlModel::SetRect(ControlIndex id, Rect rect) {
+  if (At(id).rect == rect) return;
+  At(id).rect = rect;
+  Mark(id, change::kGeometry);
+}
+
+void ControlModel::SetTop(ControlIndex id, int top) {
+  Rect rect = At(id).rect;
+  rect.top = top;
+  SetRect(id, rect);
+}
+
+bool ControlModel::SetPosition(ControlIndex id, int position) {
+  Control& c = At(id);
+  position = std::clamp(position, c.min, std::max(c.min, c.max));
+  const bool changed = c.position != position;
+  if (changed) {
+    c.position = position;
+    Mark(id, change::kPosition);
+  }
+  if (c.kind == ControlKind::UpDown && c.associate != kNoControl) {
+    SetText(c.associate, std::to_string(position));
+  }
+  return changed;
+}
+
+void ControlModel::SetRange(ControlIndex id, int min, int max) {
+  Control& c = At(id);
+  if (c.min == min && c.max == max) return;
+  c.min = min;
+  c.max = max;
+  Mark(id, change::kPosition);
+  SetPosition(id, c.position);
+}
+
+int ControlModel::ReadPosition(ControlIndex upDown) {
+  Control& c = At(upDown);
+  if (c.associate == kNoControl) return c.position;
+  int typed = 0;
+  if (ParseWholeNumber(controls_[c.associate].text, typed) && typed >= c.min && typed <= c.max &&
+      typed != c.position) {
+    c.position = typed;
+    Mark(upDown, change::kPosition);
+  }
+  return c.position;
+}
+
+void ControlModel::StepUpDown(ControlIndex upDown, bool up) {
+  const Control& c = At(upDown);
+  const long next = static_cast<long>(ReadPosition(upDown)) + (up ? c.increment : -c.increment);
+  SetPosition(upDown, static_cast<int>(std::clamp<long>(next, c.min, c.max)));
+}
+
+bool ControlModel::LeaveEdit(ControlIndex edit) {
+  const ControlIndex upDown = upDownOfEdit_[edit];
+  if (upDown == kNoControl) return true;
+  const Control& u = At(upDown);
+  int typed = 0;
+  const bool accepted =
+      ParseWholeNumber(At(edit).text, typed) && typed >= u.min && typed <= u.max;
+  if (accepted) {
+    SetPosition(upDown, typed);
+  } else {
+    SetText(edit, std::to_string(u.position));
+  }
+  return accepted;
+}
+
+void ControlModel::SetItem(ControlIndex id, std::size_t index, std::string_view text) {
+  Control& c = At(id);
+  if (index == c.items.size()) {
+    c.items.emplace_back(text);
+  } else if (index < c.items.size()) {
+    c.items[index] = text;
+    if (c.itemIndex == static_cast<int>(index)) {
+      c.itemIndex = -1;
+      Mark(id, change::kItemIndex);
+    }
+  } else {
+    return;
+  }
+  Mark(id, change::kItems);
+}
+
+void ControlModel::SetItems(ControlIndex id, std::string_view lines) {
+  Control& c = At(id);
+  c.items.clear();
+  for (std::string_view rest = lines; !rest.empty();) {
+    const auto end = rest.find('\n');
+    c.items.emplace_back(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+  }
+  Mark(id, change::kItems);
+  if (c.itemIndex >= static_cast<int>(c.items.size())) SetItemIndex(id, -1);
+}
+
+void ControlModel::SetItemIndex(ControlIndex id, int index) {
+  Control& c = At(id);
+  if (index < -1 || index >= ChoiceCount(id)) index = -1;
+  if (c.itemIndex == index) return;
+  c.itemIndex = index;
+  Mark(id, change::kItemIndex);
+}
+
+int ControlModel::ChoiceCount(ControlIndex id) const {
+  const Control& c = controls_[id];
+  if (c.kind != ControlKind::Notebook) return static_cast<int>(c.items.size());
+  return static_cast<int>(std::count_if(controls_.begin(), controls_.end(), [id](const Control& o) {
+    return o.kind == ControlKind::Page && o.parent == id;
+  }));
+}
+
+std::uint32_t ControlModel::TakeChanges(ControlIndex id) {
+  return std::exchange(At(id).changed, 0u);
+}
+
+void ControlModel::MarkAllChanged() {
+  for (Control& c : controls_) c.changed = change::kAll;
+}
+
+}  // namespace zarvell::ui

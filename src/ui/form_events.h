@@ -1,0 +1,57 @@
+// The events a window takes from its renderer. The functions below the interface apply the
+// controls' own behaviour first (a check box toggles, a combo box selects, an up/down control
+// steps) and then call the window, so the Qt program and scripted runs behave alike.
+#pragma once
+
+#include "ui/canvas.h"
+#include "ui/control_model.h"
+
+namespace zarvell::ui {
+
+enum class MouseAction : std::uint8_t { Down, Move, Up, Leave };
+enum class MouseButton : std::uint8_t { None, Left, Right, Middle };
+
+struct MouseEvent {
+  MouseAction action = MouseAction::Move;
+  MouseButton button = MouseButton::None;
+  Point point;
+  bool shift = false;
+  bool ctrl = false;
+};
+
+struct WheelEvent {
+  int delta = 0;  // 120 per notch, positive away from the user
+  Point point;
+  bool shift = false;
+  bool ctrl = false;
+};
+
+class FormEvents {
+ public:
+  virtual ~FormEvents() = default;
+  // Menu item, button, tool button, label, radio button, or a check box toggled by the mouse.
+  virtual void OnClick(ControlIndex id) = 0;
+  // A check box toggled with the keyboard (no mouse button released over it).
+  virtual void OnKeyboardToggle(ControlIndex id) = 0;
+  virtual void OnEditExit(ControlIndex edit) = 0;
+  virtual void OnEditEnter(ControlIndex edit) = 0;
+  virtual void OnUpDown(ControlIndex id, bool up) = 0;  // up/down control or spin button
+  virtual void OnSelect(ControlIndex id) = 0;           // combo box, radio group, track bar
+  virtual void OnMouse(ControlIndex image, const MouseEvent& event) = 0;
+  virtual void OnWheel(ControlIndex image, const WheelEvent& event) = 0;
+  virtual void OnPageChange() = 0;
+  virtual void OnTick() = 0;
+};
+
+// Each applies the control's behaviour to the model, then calls the window.
+void DeliverClick(ControlModel& model, FormEvents& window, ControlIndex id);
+void DeliverKeyboardToggle(ControlModel& model, FormEvents& window, ControlIndex checkBox,
+                           bool checked);
+void DeliverEditExit(ControlModel& model, FormEvents& window, ControlIndex edit);
+void DeliverEditEnter(ControlModel& model, FormEvents& window, ControlIndex edit);
+void DeliverUpDown(ControlModel& model, FormEvents& window, ControlIndex id, bool up);
+// Combo box or radio group entry, or a track bar position; nothing fires when it is unchanged.
+void DeliverSelect(ControlModel& model, FormEvents& window, ControlIndex id, int value);
+void DeliverPage(ControlModel& model, FormEvents& window, ControlIndex notebook, int page);
+
+}  // namespace zarvell::ui

@@ -1,0 +1,62 @@
+// What only a real toolkit can do for a window: modal boxes and dialogs, the keyboard's
+// modifier state, the pointer, the screen, documents, drawing surfaces and the clock. The Qt
+// program implements it with widgets; tests and the command line with a scripted host.
+#pragma once
+
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/canvas.h"
+#include "ui/control.h"
+
+namespace zarvell::ui {
+
+class ControlModel;
+class FormEvents;
+
+enum class MessageButtons : std::uint8_t { Ok, YesNoCancel };
+enum class MessageAnswer : std::uint8_t { Ok, Yes, No, Cancel };
+
+struct FileDialogRequest {
+  std::string initialDir;
+  std::string fileName;          // proposed name
+  std::string filter;            // "Ignition files (*.ign)|*.ign"
+  std::string defaultExtension;  // "ign"
+};
+
+struct Modifiers {
+  bool shift = false;
+  bool ctrl = false;
+};
+
+class FormHost {
+ public:
+  virtual ~FormHost() = default;
+
+  // Modal: timer ticks go on while the box is up.
+  virtual MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
+                                    MessageButtons buttons) = 0;
+  // The chosen path, or nothing when the user cancelled.
+  virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
+
+  virtual Modifiers KeyboardModifiers() = 0;
+  // Moves the pointer to a point given in the coordinates of an image control.
+  virtual void MovePointer(ControlIndex control, Point point) = 0;
+  virtual Size ScreenSize() = 0;
+  // Opens a document with the desktop's handler; false when that failed.
+  virtual bool OpenDocument(std::string_view path) = 0;
+  // The drawing surface of an image control.
+  virtual Canvas& CanvasOf(ControlIndex image) = 0;
+  virtual std::tm LocalTime() = 0;
+
+  // Closes the main window; the window's shut-down runs from the host's close handling.
+  virtual void RequestClose() = 0;
+  // Shows a second window built from its own control model, modally: returns when it closed.
+  virtual void ShowModalForm(ControlModel& form, FormEvents& events) = 0;
+  virtual void CloseModalForm() = 0;
+};
+
+}  // namespace zarvell::ui

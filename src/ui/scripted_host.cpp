@@ -1,0 +1,60 @@
+#include "ui/scripted_host.h"
+
+#include "ui/control_model.h"
+
+namespace zarvell::ui {
+
+MessageAnswer ScriptedHost::ShowMessage(std::string_view text, std::string_view caption,
+                                        MessageButtons buttons) {
+  MessageAnswer answer = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  }
+  messages_.push_back({std::string(text), std::string(caption), buttons, answer});
+  return answer;
+}
+
+std::optional<std::string> ScriptedHost::NextPath(const FileDialogRequest& request) {
+  dialogs_.push_back(request);
+  if (paths_.empty()) return std::nullopt;
+  std::string path = std::move(paths_.front());
+  paths_.pop_front();
+  return path;
+}
+
+std::optional<std::string> ScriptedHost::OpenFileDialog(const FileDialogRequest& request) {
+  return NextPath(request);
+}
+
+std::optional<std::string> ScriptedHost::SaveFileDialog(const FileDialogRequest& request) {
+  return NextPath(request);
+}
+
+void ScriptedHost::MovePointer(ControlIndex control, Point point) {
+  moves_.emplace_back(control, point);
+}
+
+bool ScriptedHost::OpenDocument(std::string_view path) {
+  opened_.emplace_back(path);
+  return openDocumentResult_;
+}
+
+Canvas& ScriptedHost::CanvasOf(ControlIndex image) {
+  auto& canvas = canvases_[image];
+  if (!canvas) {
+    Size size;
+    if (model_ != nullptr) size = {(*model_)[image].rect.width, (*model_)[image].rect.height};
+    canvas = std::make_unique<RecordingCanvas>(size);
+  }
+  return *canvas;
+}
+
+RecordingCanvas* ScriptedHost::FindCanvas(ControlIndex image) {
+  const auto it = canvases_.find(image);
+  return it == canvases_.end() ? nullptr : it->second.get();
+}
+
+void ScriptedHost::ShowModalForm(ControlModel&, FormEvents&) { ++modalFormsShown_; }
+
+}  // namespace zarvell::ui

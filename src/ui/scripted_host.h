@@ -1,0 +1,82 @@
+// A FormHost without a screen: message boxes take queued answers and are written down,
+// dialogs take queued paths, image controls draw on recording canvases. Used by the tests and
+// by `zarvell-cli play`.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/form_host.h"
+#include "ui/recording_canvas.h"
+
+namespace zarvell::ui {
+
+class ControlModel;
+
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  MessageButtons buttons = MessageButtons::Ok;
+  MessageAnswer answer = MessageAnswer::Ok;
+};
+
+class ScriptedHost final : public FormHost {
+ public:
+  // Canvases take the size of their image control in the attached model.
+  void Attach(const ControlModel& model) { model_ = &model; }
+
+  MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
+                            MessageButtons buttons) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
+  Modifiers KeyboardModifiers() override { return modifiers_; }
+  void MovePointer(ControlIndex control, Point point) override;
+  Size ScreenSize() override { return screen_; }
+  bool OpenDocument(std::string_view path) override;
+  Canvas& CanvasOf(ControlIndex image) override;
+  std::tm LocalTime() override { return clock_; }
+  void RequestClose() override { closeRequested_ = true; }
+  // Records the form and returns at once, as if the user closed it straight away.
+  void ShowModalForm(ControlModel& form, FormEvents& events) override;
+  void CloseModalForm() override {}
+
+  // Script side. With no answer queued, a question gets Cancel and a message OK; with no path
+  // queued, a dialog is cancelled.
+  void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+  void QueuePath(std::string path) { paths_.push_back(std::move(path)); }
+  void SetModifiers(Modifiers modifiers) { modifiers_ = modifiers; }
+  void SetScreenSize(Size size) { screen_ = size; }
+  void SetLocalTime(const std::tm& time) { clock_ = time; }
+  void SetOpenDocumentResult(bool ok) { openDocumentResult_ = ok; }
+
+  const std::vector<ShownMessage>& messages() const { return messages_; }
+  const std::vector<FileDialogRequest>& dialogs() const { return dialogs_; }
+  const std::vector<std::string>& openedDocuments() const { return opened_; }
+  const std::vector<std::pair<ControlIndex, Point>>& pointerMoves() const { return moves_; }
+  RecordingCanvas* FindCanvas(ControlIndex image);
+  bool closeRequested() const { return closeRequested_; }
+  int modalFormsShown() const { return modalFormsShown_; }
+
+ private:
+  std::optional<std::string> NextPath(const FileDialogRequest& request);
+
+  const ControlModel* model_ = nullptr;
+  bool closeRequested_ = false;
+  int modalFormsShown_ = 0;
+  std::deque<MessageAnswer> answers_;
+  std::deque<std::string> paths_;
+  Modifiers modifiers_;
+  Size screen_{1280, 1024};
+  std::tm clock_{};
+  bool openDocumentResult_ = false;
+  std::vector<ShownMessage> messages_;
+  std::vector<FileDialogRequest> dialogs_;
+  std::vector<std::string> opened_;
+  std::vector<std::pair<ControlIndex, Point>> moves_;
+  std::map<ControlIndex, std::unique_ptr<RecordingCanvas>> canvases_;
+};
+
+}  // namespace zarvell::ui
