@@ -7,6 +7,7 @@
 #include "app/process_state.h"
 #include "fileio/files.h"
 #include "params/presets.h"
+#include "play.h"
 
 namespace zarvell {
 namespace {
@@ -30,6 +31,10 @@ Usage:
                                   and the 7 spare bytes as numbers, in the
                                   layout of the program's image dump
   zarvell-cli bikes               list the bike codes and their names
+  zarvell-cli play SCRIPT [ARG]   run the program's main window without a
+                                  screen through the user actions in SCRIPT
+                                  (see docs/PLAY.md); ARG is the program's
+                                  first argument, such as CESKY
   zarvell-cli --help              this text
 
 A file is read over the start-up set of bike 20: whatever the file does not
@@ -41,7 +46,8 @@ converts an old file.
 Exit status:
   0   done
   1   FILE cannot be opened
-  2   FILE is not a parameter file of format 75, 54 or 48
+  2   FILE is not a parameter file of format 75, 54 or 48, or a line of a
+      play SCRIPT cannot be carried out (the message names the line)
   64  the command line is wrong
 )";
 
@@ -131,6 +137,17 @@ int Bikes(std::ostream& out) {
   return kExitOk;
 }
 
+int Play(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() < 2 || args.size() > 3) return Usage(err, "usage: zarvell-cli play SCRIPT [ARG]");
+  const std::optional<std::string> script = ReadWholeFile(args[1]);
+  if (!script) {
+    err << "zarvell-cli: " << args[1] << ": cannot open the script\n";
+    return kExitCannotOpen;
+  }
+  const std::span<const std::string> windowArgs(args.begin() + 2, args.end());
+  return PlayScript(args[1], *script, windowArgs, out, err);
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -142,6 +159,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   if (command == "new") return New(args, out, err);
   if (command == "bikes" && args.size() == 1) return Bikes(out);
+  if (command == "play") return Play(args, out, err);
   if (command == "normalize" || command == "image") {
     Session session(kStartupBike);
     const int status = ReadOver(args, err, session);

@@ -1,0 +1,112 @@
+#include "app/form_hlav.h"
+
+#include <algorithm>
+
+#include "app/design/main_design.h"
+#include "app/test_marker.h"
+#include "app/texts/window_texts.h"
+#include "params/code_tables.h"
+#include "params/presets.h"
+
+namespace zarvell {
+
+using namespace app;
+
+TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, ConfigPaths paths)
+    : process_(process),
+      host_(host),
+      paths_(std::move(paths)),
+      controls_(NewMainControls()),
+      about_(process, host) {
+  ResetAxisMemory(axisMemory_);
+}
+
+void TFormHlav::FormCreate(std::span<const std::string> args) {
+  comPortIndex_ = 1;
+  image_.block[field::BIKE] = 20;
+  bool bikeChanged = false;
+  LoadDefaults(image_, bikeChanged);
+
+  const ui::Size screen = host_.ScreenSize();
+  ui::Rect rect = controls_[FormHlav].rect;
+  rect.left = (screen.width - rect.width) / 2;
+  rect.top = (screen.height - rect.height) / 2;
+  controls_.SetRect(FormHlav, rect);
+
+  LoadSettings();
+  if (!args.empty()) {
+    static constexpr std::string_view kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE",
+                                                          "CESKY"};
+    const auto* match = std::find(std::begin(kLanguageWords), std::end(kLanguageWords), args[0]);
+    if (match != std::end(kLanguageWords)) {
+      process_.languageIndex = static_cast<std::uint8_t>(match - std::begin(kLanguageWords));
+    }
+  }
+  Sanitize();
+  LoadMessages(texts_, process_.languageIndex, controls_);
+  ShowListSelections();
+  ApplyCaptions(texts_, process_.languageIndex, controls_);
+  ShowListSelections();
+
+  controls_.SetVisible(LabelHlaseni, false);
+  controls_.SetVisible(CGaugeProgram, false);
+  controls_.SetRange(CGaugeProgram, 0, 2);
+  controls_.SetVisible(LabelEeDataErr, false);
+  controls_.SetVisible(LabelVersion, false);
+  testMode_ = ReadTestMarker(paths_.testMarker);
+  for (int i = 0; i < 8; ++i) controls_.SetVisible(Offset(LabelTest1, i), testMode_);
+  about_.FormCreate();
+}
+
+void TFormHlav::FormClose() {
+  Sanitize();
+  SaveSettings();
+}
+
+void TFormHlav::Timer1Timer() {
+  if (messageTicks_ > 0) {
+    --messageTicks_;
+    controls_.SetVisible(LabelHlaseni, !printing_);
+  } else {
+    controls_.SetVisible(LabelHlaseni, false);
+    controls_.SetVisible(CGaugeProgram, false);
+    programDone_ = false;
+  }
+  // A version warning means nothing while there is no link.
+  if (controls_[LabelSpojeni].visible) controls_.SetVisible(LabelVersion, false);
+}
+
+void TFormHlav::Sanitize() {
+  SanitizeImage(image_, axisMemory_, process_.axis,
+                {process_.languageIndex, comPortIndex_, autoPortIndex_});
+}
+
+void TFormHlav::SwitchLanguage(std::uint8_t language) {
+  process_.languageIndex = language;
+  ApplyCaptions(texts_, process_.languageIndex, controls_);
+  ShowListSelections();
+}
+
+void TFormHlav::MenuEnglishClick() { SwitchLanguage(0); }
+void TFormHlav::MenuGermanClick() { SwitchLanguage(1); }
+void TFormHlav::MenuFrenchClick() { SwitchLanguage(2); }
+void TFormHlav::MenuCzechClick() { SwitchLanguage(3); }
+void TFormHlav::MenuExitClick() { host_.RequestClose(); }
+void TFormHlav::MenuAboutClick() { about_.ShowModal(); }
+
+void TFormHlav::MenuContensClick() {
+  if (!host_.OpenDocument(texts_[ManualFileName])) {
+    host_.ShowMessage(texts_[MsgManualOpenError], kProductName, ui::MessageButtons::Ok);
+  }
+}
+
+void TFormHlav::ShowListSelections() {
+  const auto position = BikePositionOfCode(image_.block[field::BIKE]);
+  if (position) controls_.SetItemIndex(ComboBoxBike, *position);
+  controls_.SetItemIndex(ComboBoxSynchro, image_.block[field::Synchro]);
+  controls_.SetItemIndex(ComboBoxNasobekPalcu, (image_.block[field::GEBER_MODE] + 4) % 5);
+  controls_.SetItemIndex(RadioGroupInput1, image_.block[field::Input1]);
+  controls_.SetItemIndex(RadioGroupInput2, image_.block[field::Input2]);
+}
+
+}  // namespace zarvell

@@ -1,0 +1,70 @@
+// The settings file and the image dump: read once at start-up, written once at shut-down.
+#include <filesystem>
+#include <system_error>
+
+#include "app/form_hlav.h"
+#include "app/image_dump.h"
+#include "app/ini_file.h"
+#include "fileio/files.h"
+
+namespace zarvell {
+
+using namespace app;
+namespace {
+
+constexpr int kPageCount = 4;
+
+IniFile ReadIni(const std::filesystem::path& path) {
+  const auto text = ReadWholeFile(path);
+  return text ? IniFile::Parse(*text) : IniFile::Parse("");
+}
+
+}  // namespace
+
+void TFormHlav::LoadSettings() {
+  const ui::Rect centred = controls_[FormHlav].rect;
+  WindowSettings values;
+  values.left = centred.left;
+  values.top = centred.top;
+  values.languageIndex = process_.languageIndex;
+  values.activePage = controls_[PageControl1].itemIndex;
+  ReadWindowSettings(ReadIni(paths_.settings), values);
+
+  controls_.SetRect(FormHlav, {values.left, values.top, values.width, values.height});
+  comPortIndex_ = values.comPortIndex;
+  autoPortIndex_ = values.autoPortIndex;
+  process_.languageIndex = values.languageIndex;
+  texts_[CurrentFileName] = values.file;
+  iniDir_ = values.iniDir;
+  // A page number that no page has leaves the page the design shows.
+  if (values.activePage >= 0 && values.activePage < kPageCount) {
+    controls_.SetItemIndex(PageControl1, values.activePage);
+  }
+  LoadImageDump(paths_.imageDump, image_);
+}
+
+void TFormHlav::SaveSettings() {
+  const ui::Rect rect = controls_[FormHlav].rect;
+  WindowSettings values;
+  values.left = rect.left;
+  values.top = rect.top;
+  values.height = rect.height;
+  values.width = rect.width;
+  values.comPortIndex = comPortIndex_;
+  values.autoPortIndex = autoPortIndex_;
+  values.languageIndex = process_.languageIndex;
+  values.file = texts_[CurrentFileName];
+  values.iniDir = iniDir_;
+  values.activePage = controls_[PageControl1].itemIndex;
+
+  // The folder may not exist on a first run; a failure here shows up as a failed write below,
+  // which, like the dump, is not reported.
+  std::error_code ignored;
+  std::filesystem::create_directories(paths_.settings.parent_path(), ignored);
+  IniFile ini = ReadIni(paths_.settings);
+  WriteWindowSettings(ini, values);
+  WriteFileAtomically(paths_.settings, ini.Serialize());
+  SaveImageDump(paths_.imageDump, image_);
+}
+
+}  // namespace zarvell

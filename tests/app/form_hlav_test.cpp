@@ -1,0 +1,150 @@
+// The main window's start-up, language handling and shut-down, driven headless.
+#include "app/form_hlav.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/image_dump.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_host.h"
+
+namespace zarvell {
+namespace {
+
+using namespace app;
+
+class Window {
+ public:
+  explicit Window(const std::filesystem::path& dir, std::vector<std::string> args = {}) {
+    host.SetScreenSize({1280, 1024});
+    form = std::make_unique<TFormHlav>(process, host, ConfigPathsIn(dir));
+    host.Attach(form->controls());
+    form->FormCreate(args);
+  }
+  const ui::Control& operator[](ControlId id) const { return form->controls()[id]; }
+  void Click(ControlId id) { ui::DeliverClick(form->controls(), *form, id); }
+
+  ProcessState process;
+  ui::ScriptedHost host;
+  std::unique_ptr<TFormHlav> form;
+};
+
+TEST(FormHlav, FirstStartIsCentredOnTheBikePageInEnglishWithBike20) {
+  testutil::TempDir dir;
+  Window w(dir.path());
+  EXPECT_EQ(w[FormHlav].rect, (ui::Rect{148, 160, 984, 703}));
+  EXPECT_EQ(w[PageControl1].itemIndex, 1);
+  EXPECT_EQ(w.process.languageIndex, 0);
+  EXPECT_EQ(w.form->image().block[field::BIKE], 20);
+  EXPECT_EQ(w[MenuFile].caption, "&File");
+  EXPECT_FALSE(w[LabelHlaseni].visible);
+  EXPECT_FALSE(w[CGaugeProgram].visible);
+  EXPECT_EQ(w[CGaugeProgram].max, 2);
+  EXPECT_FALSE(w[LabelEeDataErr].visible);
+  EXPECT_FALSE(w[LabelVersion].visible);
+  EXPECT_FALSE(w[LabelTest1].visible);
+  EXPECT_FALSE(w[LabelTest8].visible);
+  EXPECT_FALSE(w.form->testMode());
+}
+
+TEST(FormHlav, SettingsComeBackAtTheNextStart) {
+  testutil::TempDir dir;
+  {
+    Window w(dir.path());
+    w.Click(MenuCzech);
+    ui::DeliverPage(w.form->controls(), *w.form, PageControl1, 2);
+    w.form->controls().SetRect(FormHlav, {10, 20, 900, 600});
+    w.Click(MenuExit);
+    ASSERT_TRUE(w.host.closeRequested());
+    w.form->FormClose();
+  }
+  Window again(dir.path());
+  EXPECT_EQ(again.process.languageIndex, 3);
+  EXPECT_EQ(again[MenuFile].caption, "&Soubor");
+  EXPECT_EQ(again[PageControl1].itemIndex, 2);
+  EXPECT_EQ(again[FormHlav].rect, (ui::Rect{10, 20, 900, 600}));
+}
+
+TEST(FormHlav, CommandLineLanguageMustMatchExactlyAndIsWhatGetsSaved) {
+  testutil::TempDir dir;
+  dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLanguage=2\n");
+  {
+    Window w(dir.path(), {"deutsch"});
+    EXPECT_EQ(w.process.languageIndex, 2);  // lower case: the settings stay in force
+  }
+  {
+    Window w(dir.path(), {"CESKY", "ENGLISH"});
+    EXPECT_EQ(w.process.languageIndex, 3);
+    w.form->FormClose();
+  }
+  EXPECT_NE(testutil::Slurp(dir.path() / "Zarvell_v75.ini").find("Language=3"), std::string::npos);
+}
+
+TEST(FormHlav, OutOfRangeSettingsAreRepairedAndTheRepairIsSaved) {
+  testutil::TempDir dir;
+  dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLanguage=7\nPageControl1->ActivePageIndex=9\n");
+  Window w(dir.path());
+  EXPECT_EQ(w.process.languageIndex, 0);
+  EXPECT_EQ(w[MenuFile].caption, "&File");
+  EXPECT_EQ(w[PageControl1].itemIndex, 1);  // no page 9: the design's page stays
+  w.form->FormClose();
+  const std::string ini = testutil::Slurp(dir.path() / "Zarvell_v75.ini");
+  EXPECT_NE(ini.find("Language=0"), std::string::npos);
+  EXPECT_NE(ini.find("PageControl1->ActivePageIndex=1"), std::string::npos);
+}
+
+TEST(FormHlav, ShutDownSavesTheImageDumpIntoAFolderThatDidNotExist) {
+  testutil::TempDir dir;
+  const auto config = dir.path() / "zarvell";
+  {
+    Window w(config);
+    w.form->FormClose();
+  }
+  ParameterImage dumped{};
+  LoadImageDump(config / "_Zarvell_v75.ini", dumped);
+  EXPECT_EQ(dumped.block[field::BIKE], 20);
+  EXPECT_EQ(dumped.block[field::LIMITER], 110);
+}
+
+TEST(FormHlav, MarkerFileSwitchesTestModeOnAndShowsTheTestLabels) {
+  testutil::TempDir dir;
+  dir.Write("test_brenik.txt", "first line\nsome words DIAG_SWITCH more\n");
+  Window w(dir.path());
+  EXPECT_TRUE(w.form->testMode());
+  EXPECT_TRUE(w[LabelTest1].visible);
+  EXPECT_TRUE(w[LabelTest8].visible);
+}
+
+TEST(FormHlav, AboutWindowIsCaptionedInTheLanguageOfTheMomentAndStamped) {
+  testutil::TempDir dir;
+  Window w(dir.path());
+  w.Click(MenuGerman);
+  w.Click(MenuAbout);
+  EXPECT_EQ(w.host.modalFormsShown(), 1);
+  ui::ControlModel& about = w.form->about().controls();
+  EXPECT_EQ(about[0].caption, "Über Programm ZARVELL");
+  EXPECT_EQ(about[about.Find("LabelRsKey")].caption, "Version - 75");
+  EXPECT_EQ(about[about.Find("LabelDate")].caption.size(), 11u);  // "Nov 13 2009"
+  EXPECT_EQ(about[about.Find("LabelTime")].caption.size(), 8u);   // "10:59:37"
+  w.Click(MenuCzech);
+  w.Click(MenuAbout);
+  EXPECT_EQ(about[0].caption, "O programu ZARVELL");
+}
+
+TEST(FormHlav, MissingManualIsReportedInTheCurrentLanguage) {
+  testutil::TempDir dir;
+  Window w(dir.path());
+  w.Click(MenuFrench);
+  w.Click(MenuContens);
+  ASSERT_EQ(w.host.openedDocuments(), std::vector<std::string>{"manual_Zarvell_fr.pdf"});
+  ASSERT_EQ(w.host.messages().size(), 1u);
+  EXPECT_EQ(w.host.messages()[0].text,
+            "Erreur à l´ouvertur du Fichier manual_Zarvell_fr.pdf !");
+  w.host.SetOpenDocumentResult(true);
+  w.Click(MenuContens);
+  EXPECT_EQ(w.host.messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace zarvell

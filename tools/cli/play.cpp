@@ -1,0 +1,253 @@
+#include "play.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "app/form_hlav.h"
+#include "app/image_dump.h"
+#include "ui/control.h"
+#include "ui/scripted_host.h"
+
+namespace zarvell {
+
+using namespace app;
+namespace {
+
+using Words = std::vector<std::string>;
+
+Words Split(std::string_view line) {
+  Words words;
+  std::istringstream in{std::string(line)};
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+// A failed line: the message says what was wrong with it.
+struct ScriptError {
+  std::string message;
+};
+
+int Number(const std::string& word) {
+  int value = 0;
+  if (!ui::ParseWholeNumber(word, value)) throw ScriptError{"'" + word + "' is not a number"};
+  return value;
+}
+
+// A folder under $TMPDIR that goes away with the run.
+class TemporaryFolder {
+ public:
+  TemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zarvell-play-XXXXXX");
+    if (mkdtemp(pattern.data()) == nullptr) throw ScriptError{"cannot create a temporary folder"};
+    path_ = pattern;
+  }
+  ~TemporaryFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TemporaryFolder(const TemporaryFolder&) = delete;
+  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+class Player {
+ public:
+  Player(const std::filesystem::path& configDir, std::span<const std::string> args,
+         std::ostream& out)
+      : window_(process_, host_, ConfigPathsIn(configDir)), out_(out) {
+    host_.Attach(window_.controls());
+    window_.FormCreate(args);
+  }
+
+  // False once the window has closed.
+  bool Run(const Words& w, std::string_view line) {
+    const std::string& verb = w[0];
+    ui::ControlModel& c = window_.controls();
+    if (verb == "set" && w.size() >= 2) {
+      c.SetText(Control(w, 1), TextAfterName(line, w[1]));
+    } else if (verb == "exit" && w.size() == 2) {
+      ui::DeliverEditExit(c, window_, Control(w, 1));
+    } else if (verb == "enter" && w.size() == 2) {
+      ui::DeliverEditEnter(c, window_, Control(w, 1));
+    } else if (verb == "click" && w.size() == 2) {
+      ui::DeliverClick(c, window_, Control(w, 1));
+    } else if ((verb == "up" || verb == "down") && w.size() == 2) {
+      ui::DeliverUpDown(c, window_, Control(w, 1), verb == "up");
+    } else if (verb == "check" && w.size() == 3) {
+      ui::DeliverKeyboardToggle(c, window_, Control(w, 1), Number(w[2]) != 0);
+    } else if (verb == "select" && w.size() == 3) {
+      ui::DeliverSelect(c, window_, Control(w, 1), Number(w[2]));
+    } else if (verb == "key" && w.size() == 2) {
+      ui::DeliverClick(c, window_, MenuItemWithShortcut(w[1]));
+    } else if (verb == "answer" && w.size() == 2) {
+      host_.QueueAnswer(Answer(w[1]));
+    } else if (verb == "tick" && w.size() <= 2) {
+      for (int n = w.size() == 2 ? Number(w[1]) : 1; n > 0 && !Closed(); --n) window_.OnTick();
+    } else if (verb == "mouse" && w.size() >= 5) {
+      Mouse(w);
+    } else if (verb == "wheel" && w.size() >= 5) {
+      ui::WheelEvent event{Number(w[2]), {Number(w[3]), Number(w[4])}};
+      ReadModifiers(w, 5, event.shift, event.ctrl);
+      window_.OnWheel(Control(w, 1), event);
+    } else if (verb == "page" && w.size() == 2) {
+      ui::DeliverPage(c, window_, PageControl1, Number(w[1]));
+    } else if (verb == "print" && w.size() >= 2) {
+      Print(w);
+    } else {
+      throw ScriptError{"unknown command or wrong number of words"};
+    }
+    return !Closed();
+  }
+
+  void Close() {
+    if (!closed_) window_.FormClose();
+    closed_ = true;
+  }
+
+ private:
+  bool Closed() {
+    if (host_.closeRequested() && !closed_) Close();
+    return closed_;
+  }
+
+  ui::ControlIndex Control(const Words& w, std::size_t at) const {
+    const ui::ControlIndex id = window_.controls().Find(w[at]);
+    if (id == ui::kNoControl) throw ScriptError{"no control is named '" + w[at] + "'"};
+    return id;
+  }
+
+  // Everything after the name and the blank that ends it, spaces included.
+  static std::string_view TextAfterName(std::string_view line, const std::string& name) {
+    const auto at = line.find(name, line.find("set") + 3) + name.size();
+    return at + 1 < line.size() ? line.substr(at + 1) : std::string_view{};
+  }
+
+  ui::ControlIndex MenuItemWithShortcut(const std::string& keys) const {
+    const ui::ControlModel& c = window_.controls();
+    for (ui::ControlIndex id = 0; id < c.size(); ++id) {
+      if (c[id].kind == ui::ControlKind::MenuItem && c[id].shortcut == keys) return id;
+    }
+    throw ScriptError{"no menu item has the shortcut " + keys};
+  }
+
+  static ui::MessageAnswer Answer(const std::string& word) {
+    if (word == "yes") return ui::MessageAnswer::Yes;
+    if (word == "no") return ui::MessageAnswer::No;
+    if (word == "cancel") return ui::MessageAnswer::Cancel;
+    if (word == "ok") return ui::MessageAnswer::Ok;
+    throw ScriptError{"answer takes yes, no, cancel or ok"};
+  }
+
+  void ReadModifiers(const Words& w, std::size_t from, bool& shift, bool& ctrl) {
+    for (std::size_t i = from; i < w.size(); ++i) {
+      if (w[i] == "shift") {
+        shift = true;
+      } else if (w[i] == "ctrl") {
+        ctrl = true;
+      } else {
+        throw ScriptError{"'" + w[i] + "' is neither shift nor ctrl"};
+      }
+    }
+    // Handlers that read the keyboard themselves see the same keys.
+    host_.SetModifiers({shift, ctrl});
+  }
+
+  void Mouse(const Words& w) {
+    ui::MouseEvent event;
+    const std::string& action = w[2];
+    if (action == "down") {
+      event.action = ui::MouseAction::Down;
+    } else if (action == "move") {
+      event.action = ui::MouseAction::Move;
+    } else if (action == "up") {
+      event.action = ui::MouseAction::Up;
+    } else {
+      throw ScriptError{"mouse takes down, move or up"};
+    }
+    if (w.size() < 5) throw ScriptError{"mouse NAME ACTION X Y"};
+    event.button = event.action == ui::MouseAction::Move ? ui::MouseButton::None
+                                                          : ui::MouseButton::Left;
+    event.point = {Number(w[3]), Number(w[4])};
+    ReadModifiers(w, 5, event.shift, event.ctrl);
+    window_.OnMouse(Control(w, 1), event);
+  }
+
+  void Print(const Words& w) {
+    const ui::ControlModel& c = window_.controls();
+    if (w.size() == 2 && w[1] == "image") {
+      out_ << FormatImageDump(window_.image()) << '\n';
+    } else if (w.size() == 2 && w[1] == "caption") {
+      out_ << c[FormHlav].caption << '\n';
+    } else if (w.size() == 2 && w[1] == "page") {
+      out_ << c[PageControl1].itemIndex << '\n';
+    } else if (w.size() == 2 && w[1] == "messages") {
+      for (const ui::ShownMessage& m : host_.messages()) out_ << m.text << '\n' << m.caption << '\n';
+    } else if (w.size() == 3) {
+      out_ << Property(c[Control(w, 1)], w[2]) << '\n';
+    } else {
+      throw ScriptError{"print image|caption|page|messages, or print NAME PROPERTY"};
+    }
+  }
+
+  static std::string Property(const ui::Control& c, const std::string& name) {
+    if (name == "caption") return c.caption;
+    if (name == "text") return c.text;
+    if (name == "hint") return c.hint;
+    if (name == "tooltip") return std::string(ui::TooltipPart(c.hint));
+    if (name == "status") return std::string(ui::StatusPart(c.hint));
+    if (name == "visible") return c.visible ? "1" : "0";
+    if (name == "enabled") return c.enabled ? "1" : "0";
+    if (name == "checked") return c.checked ? "1" : "0";
+    if (name == "position") return std::to_string(c.position);
+    if (name == "itemindex") return std::to_string(c.itemIndex);
+    if (name == "count") return std::to_string(c.items.size());
+    if (name == "colour") return ui::ColourName(c.colour);
+    if (name.starts_with("item:")) {
+      const int index = Number(name.substr(5));
+      if (index < 0 || index >= static_cast<int>(c.items.size())) {
+        throw ScriptError{"the list has no entry " + name.substr(5)};
+      }
+      return c.items[index];
+    }
+    throw ScriptError{"unknown property '" + name + "'"};
+  }
+
+  ProcessState process_;
+  ui::ScriptedHost host_;
+  TFormHlav window_;
+  std::ostream& out_;
+  bool closed_ = false;
+};
+
+}  // namespace
+
+int PlayScript(std::string_view name, std::string_view script, std::span<const std::string> args,
+               std::ostream& out, std::ostream& err) {
+  int lineNumber = 0;
+  try {
+    TemporaryFolder config;
+    Player player(config.path(), args, out);
+    std::istringstream lines{std::string(script)};
+    for (std::string line; std::getline(lines, line);) {
+      ++lineNumber;
+      if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+      const Words words = Split(line);
+      if (words.empty()) continue;
+      if (!player.Run(words, line)) return 0;
+    }
+    player.Close();
+  } catch (const ScriptError& e) {
+    err << "zarvell-cli: " << name << ':' << lineNumber << ": " << e.message << '\n';
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace zarvell

@@ -1,0 +1,16 @@
+// `zarvell-cli play`: the real main window, headless, driven by a script of user actions.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+namespace zarvell {
+
+// Runs `script` (the text of a play script) against a fresh window started with `args`, with
+// its settings in a temporary folder. `name` labels error messages. Returns 0, or 2 when a
+// line cannot be carried out (the error names the line).
+int PlayScript(std::string_view name, std::string_view script, std::span<const std::string> args,
+               std::ostream& out, std::ostream& err);
+
+}  // namespace zarvell
