@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Zarvell's two entry points on a fresh Debian 12 machine:
-#   ./run.sh demo   install what is needed, build, and start the program on its built-in default
+#   ./run.sh demo   install what is needed, build, and start the program (on a machine without a
+#                   display: take pictures of its window instead)
 #   ./run.sh test   install what is needed, build, and run every test, normally and under the
 #                   address and undefined-behaviour sanitizers
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev)
+PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev fonts-dejavu-core xvfb xauth)
 
 install_packages() {
   local missing=() package
@@ -42,12 +44,13 @@ case "${1:-}" in
   demo)
     install_packages
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    echo
-    echo "The Zarvell window arrives in a later step. Until then, this is the parameter set"
-    echo "the program starts with (bike code 20), as zarvell-cli writes it:"
-    echo
-    build/zarvell-cli new
-    echo
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      echo "There is no display here, so the window is pictured instead: every page in each"
+      echo "language, as PNG files in ./screenshots."
+      scripts/screenshots.sh screenshots build/qt/zarvell
+    else
+      exec build/qt/zarvell "${@:2}"
+    fi
     ;;
   *)
     echo "usage: ./run.sh demo | test" >&2

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/design/about_design.h"
+#include "app/pictures.h"
 #include "app/texts/window_texts.h"
 #include "params/code_tables.h"
 
@@ -28,12 +29,15 @@ void TFormAbout::FormCreate() {
 void TFormAbout::FormActivate() {
   const std::string_view caption = AboutCaption(process_.languageIndex);
   if (!caption.empty()) controls_.SetCaption(FormAbout, caption);
+  // The picture lives only while the window is shown.
+  DrawBanner(host_.CanvasOf(controls_, Image1));
 }
 
-void TFormAbout::Button1Click() { host_.CloseModalForm(); }
+void TFormAbout::Button1Click() {
+  host_.CloseModalForm();
+}
 
 void TFormAbout::ShowModal() {
-  FormActivate();
   host_.ShowModalForm(controls_, *this);
 }
 

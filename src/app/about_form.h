@@ -19,7 +19,7 @@ class TFormAbout final : public ui::FormEvents {
   // Each time it is shown: the caption in the current language.
   void FormActivate();
   void Button1Click();
-  // FormActivate, then modal until it closes.
+  // Modal until it closes; FormActivate runs as it appears.
   void ShowModal();
 
   void OnClick(ui::ControlIndex id) override;
@@ -32,6 +32,7 @@ class TFormAbout final : public ui::FormEvents {
   void OnWheel(ui::ControlIndex, const ui::WheelEvent&) override {}
   void OnPageChange() override {}
   void OnTick() override {}
+  void OnShow() override { FormActivate(); }
 
  private:
   ProcessState& process_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/design/main_design.h"
+#include "app/pictures.h"
 #include "app/test_marker.h"
 #include "app/texts/window_texts.h"
 #include "params/code_tables.h"
@@ -33,10 +34,18 @@ void TFormHlav::FormCreate(std::span<const std::string> args) {
   rect.top = (screen.height - rect.height) / 2;
   controls_.SetRect(FormHlav, rect);
 
+  ui::Canvas& graph = host_.CanvasOf(controls_, GrafAdv);
+  graph.SetPen({ui::kWhite, 1, ui::Pen::Style::Solid});
+  graph.SetBrush({ui::kWhite, ui::Brush::Style::Solid});
+  graph.Rectangle(0, 0, graph.SurfaceSize().width, graph.SurfaceSize().height);
+  graph.Flush();
+  DrawEmblem(host_.CanvasOf(controls_, Image2));
+  DrawEmblem(host_.CanvasOf(controls_, Image1));
+  DrawThrottle(host_.CanvasOf(controls_, Image3));
+
   LoadSettings();
   if (!args.empty()) {
-    static constexpr std::string_view kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE",
-                                                          "CESKY"};
+    static constexpr std::string_view kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
     const auto* match = std::find(std::begin(kLanguageWords), std::end(kLanguageWords), args[0]);
     if (match != std::end(kLanguageWords)) {
       process_.languageIndex = static_cast<std::uint8_t>(match - std::begin(kLanguageWords));
@@ -87,12 +96,24 @@ void TFormHlav::SwitchLanguage(std::uint8_t language) {
   ShowListSelections();
 }
 
-void TFormHlav::MenuEnglishClick() { SwitchLanguage(0); }
-void TFormHlav::MenuGermanClick() { SwitchLanguage(1); }
-void TFormHlav::MenuFrenchClick() { SwitchLanguage(2); }
-void TFormHlav::MenuCzechClick() { SwitchLanguage(3); }
-void TFormHlav::MenuExitClick() { host_.RequestClose(); }
-void TFormHlav::MenuAboutClick() { about_.ShowModal(); }
+void TFormHlav::MenuEnglishClick() {
+  SwitchLanguage(0);
+}
+void TFormHlav::MenuGermanClick() {
+  SwitchLanguage(1);
+}
+void TFormHlav::MenuFrenchClick() {
+  SwitchLanguage(2);
+}
+void TFormHlav::MenuCzechClick() {
+  SwitchLanguage(3);
+}
+void TFormHlav::MenuExitClick() {
+  host_.RequestClose();
+}
+void TFormHlav::MenuAboutClick() {
+  about_.ShowModal();
+}
 
 void TFormHlav::MenuContensClick() {
   if (!host_.OpenDocument(texts_[ManualFileName])) {

@@ -1,9 +1,9 @@
 // INI files in the Windows private-profile style: "[SECTION]" lines and "Key=Value" lines.
 // Reading finds sections and keys without regard to letter case, trims blanks around keys and
-// values, reads LF and CR LF files alike, ignores a UTF-8 byte-order mark (and writes it back), comment lines (';')
-// and lines outside any section, and takes the first of duplicate keys. Writing changes the
-// first matching line in place, appends a missing key at the end of its section and a missing
-// section at the end of the file, and keeps every other line as it was.
+// values, reads LF and CR LF files alike, ignores a UTF-8 byte-order mark (and writes it back),
+// comment lines (';') and lines outside any section, and takes the first of duplicate keys. Writing
+// changes the first matching line in place, appends a missing key at the end of its section and a
+// missing section at the end of the file, and keeps every other line as it was.
 #pragma once
 
 #include <optional>

@@ -91,8 +91,7 @@ void ControlModel::SetChecked(ControlIndex id, bool checked) {
   if (checked && c.kind == ControlKind::RadioButton) {
     for (ControlIndex other = 0; other < controls_.size(); ++other) {
       Control& o = controls_[other];
-      if (other != id && o.kind == ControlKind::RadioButton && o.parent == c.parent &&
-          o.checked) {
+      if (other != id && o.kind == ControlKind::RadioButton && o.parent == c.parent && o.checked) {
         o.checked = false;
         Mark(other, change::kChecked);
       }
@@ -173,8 +172,7 @@ bool ControlModel::LeaveEdit(ControlIndex edit) {
   if (upDown == kNoControl) return true;
   const Control& u = At(upDown);
   int typed = 0;
-  const bool accepted =
-      ParseWholeNumber(At(edit).text, typed) && typed >= u.min && typed <= u.max;
+  const bool accepted = ParseWholeNumber(At(edit).text, typed) && typed >= u.min && typed <= u.max;
   if (accepted) {
     SetPosition(upDown, typed);
   } else {

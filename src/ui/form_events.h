@@ -41,6 +41,8 @@ class FormEvents {
   virtual void OnWheel(ControlIndex image, const WheelEvent& event) = 0;
   virtual void OnPageChange() = 0;
   virtual void OnTick() = 0;
+  // The window is about to be shown; for a modal one, before its loop starts.
+  virtual void OnShow() {}
 };
 
 // Each applies the control's behaviour to the model, then calls the window.

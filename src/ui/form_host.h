@@ -48,8 +48,8 @@ class FormHost {
   virtual Size ScreenSize() = 0;
   // Opens a document with the desktop's handler; false when that failed.
   virtual bool OpenDocument(std::string_view path) = 0;
-  // The drawing surface of an image control.
-  virtual Canvas& CanvasOf(ControlIndex image) = 0;
+  // The drawing surface of an image control of `form` (the main window or a modal one).
+  virtual Canvas& CanvasOf(const ControlModel& form, ControlIndex image) = 0;
   virtual std::tm LocalTime() = 0;
 
   // Closes the main window; the window's shut-down runs from the host's close handling.

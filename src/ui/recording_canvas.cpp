@@ -39,7 +39,7 @@ void RecordingCanvas::SetPen(const Pen& pen) {
 void RecordingCanvas::SetBrush(const Brush& brush) {
   brush_ = brush;
   calls_.push_back("brush " + (brush.style == Brush::Style::Clear ? std::string("clear")
-                                                                   : ColourName(brush.colour)));
+                                                                  : ColourName(brush.colour)));
 }
 
 void RecordingCanvas::SetFont(const Font& font) {
@@ -48,8 +48,12 @@ void RecordingCanvas::SetFont(const Font& font) {
                    (font.bold ? " bold" : ""));
 }
 
-void RecordingCanvas::MoveTo(int x, int y) { calls_.push_back(Join("moveto", {x, y})); }
-void RecordingCanvas::LineTo(int x, int y) { calls_.push_back(Join("lineto", {x, y})); }
+void RecordingCanvas::MoveTo(int x, int y) {
+  calls_.push_back(Join("moveto", {x, y}));
+}
+void RecordingCanvas::LineTo(int x, int y) {
+  calls_.push_back(Join("lineto", {x, y}));
+}
 
 void RecordingCanvas::Rectangle(int left, int top, int right, int bottom) {
   calls_.push_back(Join("rectangle", {left, top, right, bottom}));
@@ -88,6 +92,8 @@ Size RecordingCanvas::TextExtent(std::string_view text) {
   return {6 * characters, 13};
 }
 
-void RecordingCanvas::Flush() { calls_.emplace_back("flush"); }
+void RecordingCanvas::Flush() {
+  calls_.emplace_back("flush");
+}
 
 }  // namespace zarvell::ui

@@ -1,6 +1,7 @@
 #include "ui/scripted_host.h"
 
 #include "ui/control_model.h"
+#include "ui/form_events.h"
 
 namespace zarvell::ui {
 
@@ -40,21 +41,23 @@ bool ScriptedHost::OpenDocument(std::string_view path) {
   return openDocumentResult_;
 }
 
-Canvas& ScriptedHost::CanvasOf(ControlIndex image) {
-  auto& canvas = canvases_[image];
-  if (!canvas) {
-    Size size;
-    if (model_ != nullptr) size = {(*model_)[image].rect.width, (*model_)[image].rect.height};
-    canvas = std::make_unique<RecordingCanvas>(size);
-  }
+// A canvas takes the size of its image control when first asked for.
+Canvas& ScriptedHost::CanvasOf(const ControlModel& form, ControlIndex image) {
+  auto& canvas = canvases_[{&form, image}];
+  if (!canvas)
+    canvas =
+        std::make_unique<RecordingCanvas>(Size{form[image].rect.width, form[image].rect.height});
   return *canvas;
 }
 
-RecordingCanvas* ScriptedHost::FindCanvas(ControlIndex image) {
-  const auto it = canvases_.find(image);
+RecordingCanvas* ScriptedHost::FindCanvas(const ControlModel& form, ControlIndex image) {
+  const auto it = canvases_.find({&form, image});
   return it == canvases_.end() ? nullptr : it->second.get();
 }
 
-void ScriptedHost::ShowModalForm(ControlModel&, FormEvents&) { ++modalFormsShown_; }
+void ScriptedHost::ShowModalForm(ControlModel&, FormEvents& events) {
+  ++modalFormsShown_;
+  events.OnShow();
+}
 
 }  // namespace zarvell::ui

@@ -25,9 +25,6 @@ struct ShownMessage {
 
 class ScriptedHost final : public FormHost {
  public:
-  // Canvases take the size of their image control in the attached model.
-  void Attach(const ControlModel& model) { model_ = &model; }
-
   MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
                             MessageButtons buttons) override;
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
@@ -36,10 +33,10 @@ class ScriptedHost final : public FormHost {
   void MovePointer(ControlIndex control, Point point) override;
   Size ScreenSize() override { return screen_; }
   bool OpenDocument(std::string_view path) override;
-  Canvas& CanvasOf(ControlIndex image) override;
+  Canvas& CanvasOf(const ControlModel& form, ControlIndex image) override;
   std::tm LocalTime() override { return clock_; }
   void RequestClose() override { closeRequested_ = true; }
-  // Records the form and returns at once, as if the user closed it straight away.
+  // Shows the form (OnShow) and returns at once, as if the user closed it straight away.
   void ShowModalForm(ControlModel& form, FormEvents& events) override;
   void CloseModalForm() override {}
 
@@ -56,14 +53,13 @@ class ScriptedHost final : public FormHost {
   const std::vector<FileDialogRequest>& dialogs() const { return dialogs_; }
   const std::vector<std::string>& openedDocuments() const { return opened_; }
   const std::vector<std::pair<ControlIndex, Point>>& pointerMoves() const { return moves_; }
-  RecordingCanvas* FindCanvas(ControlIndex image);
+  RecordingCanvas* FindCanvas(const ControlModel& form, ControlIndex image);
   bool closeRequested() const { return closeRequested_; }
   int modalFormsShown() const { return modalFormsShown_; }
 
  private:
   std::optional<std::string> NextPath(const FileDialogRequest& request);
 
-  const ControlModel* model_ = nullptr;
   bool closeRequested_ = false;
   int modalFormsShown_ = 0;
   std::deque<MessageAnswer> answers_;
@@ -76,7 +72,8 @@ class ScriptedHost final : public FormHost {
   std::vector<FileDialogRequest> dialogs_;
   std::vector<std::string> opened_;
   std::vector<std::pair<ControlIndex, Point>> moves_;
-  std::map<ControlIndex, std::unique_ptr<RecordingCanvas>> canvases_;
+  std::map<std::pair<const ControlModel*, ControlIndex>, std::unique_ptr<RecordingCanvas>>
+      canvases_;
 };
 
 }  // namespace zarvell::ui

@@ -19,7 +19,6 @@ class Window {
   explicit Window(const std::filesystem::path& dir, std::vector<std::string> args = {}) {
     host.SetScreenSize({1280, 1024});
     form = std::make_unique<TFormHlav>(process, host, ConfigPathsIn(dir));
-    host.Attach(form->controls());
     form->FormCreate(args);
   }
   const ui::Control& operator[](ControlId id) const { return form->controls()[id]; }
@@ -46,6 +45,11 @@ TEST(FormHlav, FirstStartIsCentredOnTheBikePageInEnglishWithBike20) {
   EXPECT_FALSE(w[LabelTest1].visible);
   EXPECT_FALSE(w[LabelTest8].visible);
   EXPECT_FALSE(w.form->testMode());
+  // The graph starts as a white page.
+  const ui::RecordingCanvas* graph = w.host.FindCanvas(w.form->controls(), GrafAdv);
+  ASSERT_NE(graph, nullptr);
+  EXPECT_EQ(graph->calls(), (std::vector<std::string>{"pen #ffffff 1 solid", "brush #ffffff",
+                                                      "rectangle 0 0 621 417", "flush"}));
 }
 
 TEST(FormHlav, SettingsComeBackAtTheNextStart) {
@@ -127,6 +131,11 @@ TEST(FormHlav, AboutWindowIsCaptionedInTheLanguageOfTheMomentAndStamped) {
   EXPECT_EQ(about[about.Find("LabelRsKey")].caption, "Version - 75");
   EXPECT_EQ(about[about.Find("LabelDate")].caption.size(), 11u);  // "Nov 13 2009"
   EXPECT_EQ(about[about.Find("LabelTime")].caption.size(), 8u);   // "10:59:37"
+  // The banner is painted as the window appears, on the About window's own image.
+  const ui::RecordingCanvas* banner = w.host.FindCanvas(about, about.Find("Image1"));
+  ASSERT_NE(banner, nullptr);
+  EXPECT_EQ(banner->SurfaceSize(), (ui::Size{542, 241}));
+  EXPECT_EQ(banner->calls().back(), "flush");
   w.Click(MenuCzech);
   w.Click(MenuAbout);
   EXPECT_EQ(about[0].caption, "O programu ZARVELL");
@@ -139,8 +148,7 @@ TEST(FormHlav, MissingManualIsReportedInTheCurrentLanguage) {
   w.Click(MenuContens);
   ASSERT_EQ(w.host.openedDocuments(), std::vector<std::string>{"manual_Zarvell_fr.pdf"});
   ASSERT_EQ(w.host.messages().size(), 1u);
-  EXPECT_EQ(w.host.messages()[0].text,
-            "Erreur à l´ouvertur du Fichier manual_Zarvell_fr.pdf !");
+  EXPECT_EQ(w.host.messages()[0].text, "Erreur à l´ouvertur du Fichier manual_Zarvell_fr.pdf !");
   w.host.SetOpenDocumentResult(true);
   w.Click(MenuContens);
   EXPECT_EQ(w.host.messages().size(), 1u);

@@ -9,7 +9,17 @@
 namespace zarvell::ui {
 namespace {
 
-enum : ControlIndex { kForm, kEdit, kUpDown, kCombo, kRadioGroup, kRadioA, kRadioB, kCheck, kTrack };
+enum : ControlIndex {
+  kForm,
+  kEdit,
+  kUpDown,
+  kCombo,
+  kRadioGroup,
+  kRadioA,
+  kRadioB,
+  kCheck,
+  kTrack
+};
 
 constexpr std::array<ControlSpec, 9> kDesign = {{
     {.id = kForm, .name = "Form", .kind = ControlKind::Form, .rect = {0, 0, 300, 200}},
@@ -23,12 +33,30 @@ constexpr std::array<ControlSpec, 9> kDesign = {{
      .position = 11000,
      .increment = 100,
      .associate = kEdit},
-    {.id = kCombo, .name = "Combo", .kind = ControlKind::ComboBox, .parent = kForm, .items = "a\nb\nc"},
-    {.id = kRadioGroup, .name = "Group", .kind = ControlKind::RadioGroup, .parent = kForm, .items = "x\ny\nz"},
-    {.id = kRadioA, .name = "A", .kind = ControlKind::RadioButton, .parent = kForm, .checked = true},
+    {.id = kCombo,
+     .name = "Combo",
+     .kind = ControlKind::ComboBox,
+     .parent = kForm,
+     .items = "a\nb\nc"},
+    {.id = kRadioGroup,
+     .name = "Group",
+     .kind = ControlKind::RadioGroup,
+     .parent = kForm,
+     .items = "x\ny\nz"},
+    {.id = kRadioA,
+     .name = "A",
+     .kind = ControlKind::RadioButton,
+     .parent = kForm,
+     .checked = true},
     {.id = kRadioB, .name = "B", .kind = ControlKind::RadioButton, .parent = kForm},
     {.id = kCheck, .name = "Check", .kind = ControlKind::CheckBox, .parent = kForm},
-    {.id = kTrack, .name = "Track", .kind = ControlKind::TrackBar, .parent = kForm, .min = -36, .max = 36, .position = 4},
+    {.id = kTrack,
+     .name = "Track",
+     .kind = ControlKind::TrackBar,
+     .parent = kForm,
+     .min = -36,
+     .max = 36,
+     .position = 4},
 }};
 
 // Records which handlers ran, in order.

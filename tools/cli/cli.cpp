@@ -5,6 +5,7 @@
 
 #include "app/image_dump.h"
 #include "app/process_state.h"
+#include "app/texts/messages.h"
 #include "fileio/files.h"
 #include "params/presets.h"
 #include "play.h"
@@ -51,22 +52,20 @@ Exit status:
   64  the command line is wrong
 )";
 
-// English texts of the reader's messages; the window shows them in its own language.
+// The reader's messages in English, from the window's own message table.
 class StderrMessages : public IgnMessageSink {
  public:
-  explicit StderrMessages(std::ostream& err) : err_(err) {}
+  explicit StderrMessages(std::ostream& err) : err_(err) {
+    LoadMessageEntries(texts_, 0, MessageLoader::Messages);
+  }
   void Show(IgnMessage message) override {
-    if (message == IgnMessage::OlderFormat) {
-      err_ << "Older version of *.ign file!\n\n"
-              "Some parameters won't be changed or will be set to default value.\n"
-              "They are parameters which are not in older version or have another structure.\n";
-    } else {
-      err_ << "Unmatched version of *.ign file!\n";
-    }
+    err_ << texts_[message == IgnMessage::OlderFormat ? MsgOlderIgnFile : MsgIgnVersionMismatch]
+         << '\n';
   }
 
  private:
   std::ostream& err_;
+  TextTable texts_;
 };
 
 // What the program holds right after it starts: an all-zero image, the bike, the default set

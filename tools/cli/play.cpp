@@ -62,7 +62,6 @@ class Player {
   Player(const std::filesystem::path& configDir, std::span<const std::string> args,
          std::ostream& out)
       : window_(process_, host_, ConfigPathsIn(configDir)), out_(out) {
-    host_.Attach(window_.controls());
     window_.FormCreate(args);
   }
 
@@ -172,8 +171,8 @@ class Player {
       throw ScriptError{"mouse takes down, move or up"};
     }
     if (w.size() < 5) throw ScriptError{"mouse NAME ACTION X Y"};
-    event.button = event.action == ui::MouseAction::Move ? ui::MouseButton::None
-                                                          : ui::MouseButton::Left;
+    event.button =
+        event.action == ui::MouseAction::Move ? ui::MouseButton::None : ui::MouseButton::Left;
     event.point = {Number(w[3]), Number(w[4])};
     ReadModifiers(w, 5, event.shift, event.ctrl);
     window_.OnMouse(Control(w, 1), event);
@@ -188,7 +187,8 @@ class Player {
     } else if (w.size() == 2 && w[1] == "page") {
       out_ << c[PageControl1].itemIndex << '\n';
     } else if (w.size() == 2 && w[1] == "messages") {
-      for (const ui::ShownMessage& m : host_.messages()) out_ << m.text << '\n' << m.caption << '\n';
+      for (const ui::ShownMessage& m : host_.messages())
+        out_ << m.text << '\n' << m.caption << '\n';
     } else if (w.size() == 3) {
       out_ << Property(c[Control(w, 1)], w[2]) << '\n';
     } else {

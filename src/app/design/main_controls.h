@@ -110,7 +110,7 @@ enum ControlId : ui::ControlIndex {
 #define ZARVELL_CONTROL_ENUM(name) name,
   ZARVELL_MAIN_CONTROLS(ZARVELL_CONTROL_ENUM)
 #undef ZARVELL_CONTROL_ENUM
-  kMainControlCount
+      kMainControlCount
 };
 
 inline constexpr std::array<std::string_view, kMainControlCount> kMainControlNames = {
@@ -123,7 +123,11 @@ inline constexpr std::array<std::string_view, kMainControlCount> kMainControlNam
 constexpr ControlId Offset(ControlId first, int index) {
   return static_cast<ControlId>(first + index);
 }
-constexpr ControlId CellEdit(int cell) { return Offset(Edit50, cell); }
-constexpr ControlId CellUpDown(int cell) { return Offset(UpDown50, cell); }
+constexpr ControlId CellEdit(int cell) {
+  return Offset(Edit50, cell);
+}
+constexpr ControlId CellUpDown(int cell) {
+  return Offset(UpDown50, cell);
+}
 
 }  // namespace zarvell::app

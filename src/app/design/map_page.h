@@ -84,8 +84,9 @@ constexpr void AddMapPage(MainBuilder& b) {
   b.Add(Image1, ControlKind::Image, group, {560, 436, 140, 76});
   AddGrid(b);
   // 2D size; in the table view without throttle rows the view rules move it to top 112 and
-  // make it 100 px lower, under the single row of cells.
-  b.Add(GrafAdv, ControlKind::Image, group, {6, 12, 621, 417});
+  // make it 100 px lower, under the single row of cells. Hidden like the design's map mode
+  // ("Map" with throttle rows) has it, until the view rules show it.
+  b.Add(GrafAdv, ControlKind::Image, group, {6, 12, 621, 417}).visible = false;
   Add3DView(b);
 
   // Below the graphs, shown in every mode. "Karte" is the longest mode caption.

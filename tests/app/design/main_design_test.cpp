@@ -51,6 +51,18 @@ TEST(MainDesign, WindowAndFixedSizes) {
   EXPECT_EQ(Row(GrafAdv).parent, Row(ImageSelect).parent);
 }
 
+// The design opens in the map mode "Map" with its grid: the graphs stay hidden until the view
+// rules choose them, so they cannot cover the grid's labels.
+TEST(MainDesign, OpensInTheMapModeWithTheGraphsHidden) {
+  EXPECT_TRUE(Row(AMapForm).checked);
+  for (ControlId id : {GrafAdv, Graf3DAdv, CMap3DAdv, TrackBarX, A3DviewISO}) {
+    EXPECT_FALSE(Row(id).visible) << Row(id).name;
+  }
+  for (ControlId id : {ImageSelect, Edit50, UpDown149, LabelTps1, EditRpmAdv1}) {
+    EXPECT_TRUE(Row(id).visible) << Row(id).name;
+  }
+}
+
 // Every up/down control writes into the edit box of its own name stem, with its own range.
 TEST(MainDesign, UpDownsBelongToTheEditOfTheirStem) {
   int upDowns = 0;
@@ -142,7 +154,7 @@ TEST(MainDesign, DesignStateOfTheMapAndOtherControls) {
   EXPECT_EQ(Row(LabelTps1).caption, "0%");
   EXPECT_EQ(Row(LabelTps4).caption, "10%");
   EXPECT_EQ(Row(LabelTps10).caption, "100%");
-  EXPECT_EQ(Row(BitBtnTps100).caption, "Set TPS 100 %");
+  EXPECT_EQ(Row(BitBtnTps100).caption, "TPS 100 %");
   EXPECT_EQ(Row(GroupBoxSpecial).caption,
             "Specification of synchronization - Caution - For experienced user only!");
 }

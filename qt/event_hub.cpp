@@ -1,0 +1,156 @@
+#include "qt/event_hub.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTabWidget>
+#include <algorithm>
+#include <cstdio>
+
+#include "qt/property_sync.h"
+#include "qt/qt_canvas.h"
+#include "qt/widgets.h"
+
+namespace zarvell::qt {
+
+using ui::ControlIndex;
+using ui::ControlKind;
+
+void EventHub::Attach(FormView& view) {
+  for (const ui::ControlIndex id : ControlIds(view.model)) Connect(view, id);
+  views_.push_back(&view);
+}
+
+void EventHub::Detach(FormView& view) {
+  std::erase(views_, &view);
+}
+
+bool EventHub::IsAttached(const FormView* view) const {
+  return std::find(views_.begin(), views_.end(), view) != views_.end();
+}
+
+void EventHub::SyncAll(FormView* source, ControlIndex control) {
+  struct Flag {
+    bool& flag;
+    explicit Flag(bool& f) : flag(f) { flag = true; }
+    ~Flag() { flag = false; }
+  } syncing(syncing_);
+  for (FormView* view : views_) SyncView(*view, view == source ? control : ui::kNoControl);
+}
+
+void EventHub::ShowError(const char* what) {
+  // A handler that fails on every tick would otherwise stack one box per tick, since ticks go
+  // on inside the box's own event loop.
+  if (showingError_) {
+    std::fprintf(stderr, "zarvell: %s\n", what);
+    return;
+  }
+  showingError_ = true;
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QString::fromUtf8(what),
+                  QMessageBox::Ok, views_.empty() ? nullptr : views_.front()->root.get());
+  box.exec();
+  showingError_ = false;
+}
+
+void EventHub::Connect(FormView& view, ControlIndex id) {
+  FormView* v = &view;
+  const ControlKind kind = view.model[id].kind;
+  auto click = [this, v, id] {
+    Run([v, id] { ui::DeliverClick(v->model, v->events, id); }, v, id);
+  };
+  auto select = [this, v, id](int value) {
+    Run([v, id, value] { ui::DeliverSelect(v->model, v->events, id, value); }, v, id);
+  };
+
+  if (QAction* action = view.actions[id]) {
+    if (kind == ControlKind::MenuItem && action->menu() == nullptr) {
+      QObject::connect(action, &QAction::triggered, action, click);
+    }
+    return;
+  }
+  QWidget* widget = view.widgets[id];
+  if (widget == nullptr) return;
+  switch (kind) {
+    case ControlKind::Form:
+      // The window's place and size are the form's own properties, which the settings keep:
+      // where the user puts the window is copied back like typed text.
+      if (auto* main = dynamic_cast<MainWindow*>(widget)) {
+        main->onGeometryChange = [this, v, id, main] {
+          if (syncing_ || !IsAttached(v)) return;
+          v->model.SetRect(id, {main->x(), main->y(), main->width(), main->height()});
+        };
+      }
+      break;
+    case ControlKind::Button:
+    case ControlKind::ToolButton:
+    case ControlKind::RadioButton:
+      QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, widget,
+                       click);
+      break;
+    case ControlKind::Label:
+      static_cast<ClickLabel*>(widget)->onClick = click;
+      break;
+    case ControlKind::CheckBox: {
+      auto* box = static_cast<CheckBox*>(widget);
+      QObject::connect(box, &QAbstractButton::clicked, box, [this, v, id, box, click] {
+        if (box->clickedByMouse()) return click();
+        Run([v, id] { ui::DeliverKeyboardToggle(v->model, v->events, id, !v->model[id].checked); },
+            v, id);
+      });
+      break;
+    }
+    case ControlKind::Edit: {
+      auto* edit = static_cast<EditBox*>(widget);
+      // Typing only updates the text; the window hears of it on Enter or when the focus leaves.
+      QObject::connect(edit, &QLineEdit::textEdited, edit, [this, v, id](const QString& text) {
+        if (!syncing_ && IsAttached(v)) v->model.SetText(id, ToStdString(text));
+      });
+      QObject::connect(edit, &QLineEdit::returnPressed, edit, [this, v, id] {
+        Run([v, id] { ui::DeliverEditEnter(v->model, v->events, id); }, v, id);
+      });
+      edit->onExit = [this, v, id] {
+        Run([v, id] { ui::DeliverEditExit(v->model, v->events, id); }, v, id);
+      };
+      break;
+    }
+    case ControlKind::UpDown:
+    case ControlKind::SpinButton:
+      static_cast<ArrowPair*>(widget)->onStep = [this, v, id](bool up) {
+        Run([v, id, up] { ui::DeliverUpDown(v->model, v->events, id, up); }, v, id);
+      };
+      break;
+    case ControlKind::ComboBox:
+      QObject::connect(static_cast<QComboBox*>(widget), &QComboBox::activated, widget, select);
+      break;
+    case ControlKind::RadioGroup:
+      static_cast<RadioGroupBox*>(widget)->onSelect = select;
+      break;
+    case ControlKind::TrackBar:
+      QObject::connect(static_cast<QSlider*>(widget), &QSlider::valueChanged, widget, select);
+      break;
+    case ControlKind::Notebook:
+      QObject::connect(static_cast<QTabWidget*>(widget), &QTabWidget::currentChanged, widget,
+                       [this, v, id](int page) {
+                         Run([v, id, page] { ui::DeliverPage(v->model, v->events, id, page); }, v,
+                             id);
+                       });
+      break;
+    case ControlKind::Image: {
+      auto* image = static_cast<ImageWidget*>(widget);
+      image->onMouse = [this, v, id](const ui::MouseEvent& event) {
+        Run([v, id, &event] { v->events.OnMouse(id, event); }, v);
+      };
+      image->onWheel = [this, v, id](const ui::WheelEvent& event) {
+        Run([v, id, &event] { v->events.OnWheel(id, event); }, v);
+      };
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace zarvell::qt

@@ -1,0 +1,50 @@
+#include "qt/program.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+#include "app/settings.h"
+#include "qt/widgets.h"
+
+namespace zarvell::qt {
+
+void ConfigureApplication() {
+  QApplication::setApplicationName(QStringLiteral("Zarvell"));
+  // One style everywhere, so the fixed layout looks the same on every desktop.
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+    QApplication::setStyle(style);
+  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+}
+
+Program::Program(const std::filesystem::path& configDir, std::span<const std::string> args)
+    : form_(state_, host_, ConfigPathsIn(configDir)) {
+  view_ = BuildForm(form_.controls(), form_, FormRoot::MainWindow, nullptr);
+  host_.SetMainView(view_.get());
+  hub_.Attach(*view_);
+  static_cast<MainWindow*>(view_->root.get())->onClose = [this] { Close(); };
+
+  hub_.Run([this, args] { form_.FormCreate(args); });
+  view_->root->show();
+  // The first tick comes after a complete start-up, even when start-up showed a message.
+  timer_.setInterval(55);
+  QObject::connect(&timer_, &QTimer::timeout, [this] { hub_.Run([this] { form_.OnTick(); }); });
+  timer_.start();
+}
+
+Program::~Program() {
+  timer_.stop();
+  hub_.Detach(*view_);
+  host_.SetMainView(nullptr);
+  view_.reset();
+}
+
+// The close box and MenuExit (through RequestClose) both end here, once.
+void Program::Close() {
+  if (closed_) return;
+  closed_ = true;
+  timer_.stop();
+  hub_.Run([this] { form_.FormClose(); });
+}
+
+}  // namespace zarvell::qt

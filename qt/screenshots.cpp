@@ -1,0 +1,42 @@
+#include "qt/screenshots.h"
+
+#include <QEventLoop>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+#include "qt/program.h"
+
+namespace zarvell::qt {
+namespace {
+
+void Settle(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+}  // namespace
+
+bool SaveScreenshots(Program& program, const QString& dir, const QString& prefix) {
+  FormView& view = program.view();
+  ui::ControlIndex notebook = ui::kNoControl;
+  int pages = 0;
+  for (const ui::ControlIndex id : ControlIds(view.model)) {
+    const ui::Control& c = view.model[id];
+    if (c.kind == ui::ControlKind::Notebook && notebook == ui::kNoControl) notebook = id;
+    if (c.kind == ui::ControlKind::Page && c.parent == notebook) ++pages;
+  }
+  Settle(300);
+  bool saved = true;
+  for (int page = 0; page < pages; ++page) {
+    program.hub().Run([&] { ui::DeliverPage(view.model, view.events, notebook, page); }, &view,
+                      notebook);
+    Settle(300);
+    const QString file = QStringLiteral("%1/%2-%3.png").arg(dir, prefix).arg(page + 1);
+    saved = view.root->grab().save(file) && saved;
+  }
+  return saved;
+}
+
+}  // namespace zarvell::qt

@@ -1,0 +1,106 @@
+// The real program on the offscreen platform: the main window comes up at its design size with
+// a widget for every control of the design, the language menu switches the captions, the About
+// window opens and closes, and Exit runs the shut-down that saves the settings, with the size
+// the user gave the window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QEventLoop>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+#include <string>
+
+#include "app/design/main_controls.h"
+#include "qt/program.h"
+#include "tests/qt/modal_answer.h"
+#include "tests/support/temp_dir.h"
+
+namespace zarvell::qt {
+namespace {
+
+void Settle(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+void ClickLabel(QLabel& label) {
+  const QPointF at(2, 2);
+  QMouseEvent press(QEvent::MouseButtonPress, at, label.mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&label, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, label.mapToGlobal(at), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&label, &release);
+}
+
+TEST(MainWindow, ComesUpWithEveryControlSwitchesLanguageAndSavesOnExit) {
+  testutil::TempDir config;
+  // The automatic port search reports nothing when no unit is found; a fresh settings file
+  // would pick COM1 and report that it cannot be opened.
+  config.Write("Zarvell_v75.ini", "[FORM_HLAV]\r\nComPort=31\r\n");
+  testutil::ModalAnswerer answerer;
+  std::vector<std::string> aboutTitles;
+  answerer.onDialog = [&](QDialog& dialog) {
+    aboutTitles.push_back(dialog.windowTitle().toStdString());
+    auto* exit = dialog.findChild<QLabel*>(QStringLiteral("LabelExit"));
+    ASSERT_NE(exit, nullptr);
+    ClickLabel(*exit);
+  };
+  {
+    const std::vector<std::string> noArguments;
+    Program program(config.path(), noArguments);
+    QWidget& main = program.mainWindow();
+    EXPECT_EQ(main.size(), QSize(984, 703));
+    EXPECT_TRUE(main.isVisible());
+
+    const ui::ControlModel& model = program.window().controls();
+    ASSERT_EQ(model.size(), app::kMainControlCount);
+    EXPECT_EQ(main.objectName(), "FormHlav");
+    for (std::size_t id = 1; id < app::kMainControlCount; ++id) {
+      const QString name = QString::fromLatin1(app::kMainControlNames[id]);
+      const ui::ControlKind kind = model[static_cast<ui::ControlIndex>(id)].kind;
+      if (kind == ui::ControlKind::MenuItem || kind == ui::ControlKind::MenuSeparator) {
+        EXPECT_NE(main.findChild<QAction*>(name), nullptr) << app::kMainControlNames[id];
+      } else {
+        EXPECT_NE(main.findChild<QWidget*>(name), nullptr) << app::kMainControlNames[id];
+      }
+    }
+
+    // A hint with a bar: the tooltip shows its first part, the status bar its second.
+    auto* rpmLabel = main.findChild<QWidget*>(QStringLiteral("LabelRpm1"));
+    ASSERT_NE(rpmLabel, nullptr);
+    EXPECT_EQ(rpmLabel->toolTip(), "Round per Minute");
+    EXPECT_EQ(rpmLabel->statusTip(), "Speed - Round per Minute");
+
+    auto* file = main.findChild<QAction*>(QStringLiteral("MenuFile"));
+    auto* czech = main.findChild<QAction*>(QStringLiteral("MenuCzech"));
+    auto* english = main.findChild<QAction*>(QStringLiteral("MenuEnglish"));
+    ASSERT_TRUE(file && czech && english);
+    EXPECT_EQ(file->text(), "&File");
+    EXPECT_TRUE(english->isChecked());
+    czech->trigger();
+    EXPECT_EQ(file->text(), "&Soubor");
+    EXPECT_EQ(main.findChild<QAction*>(QStringLiteral("MenuDevice"))->text(), "&Zapalování");
+    EXPECT_TRUE(czech->isChecked());
+    EXPECT_FALSE(english->isChecked());
+
+    main.findChild<QAction*>(QStringLiteral("MenuAbout"))->trigger();
+    EXPECT_EQ(aboutTitles, std::vector<std::string>{"O programu ZARVELL"});
+
+    Settle(200);  // some ticks run
+    main.resize(900, 650);
+    main.findChild<QAction*>(QStringLiteral("MenuExit"))->trigger();
+    EXPECT_FALSE(main.isVisible());
+  }
+  EXPECT_EQ(answerer.texts(), std::vector<std::string>{}) << "no message box was expected";
+  const std::string settings = testutil::Slurp(config.path() / "Zarvell_v75.ini");
+  EXPECT_NE(settings.find("Language=3"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("Width=900"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("Height=650"), std::string::npos) << settings;
+}
+
+}  // namespace
+}  // namespace zarvell::qt
