@@ -193,6 +193,8 @@ QWidget* Builder::MakeWidget(ControlIndex id) {
     case ControlKind::Label: {
       auto* label = new ClickLabel(parent);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      // A label designed taller than one line (the status message) wraps its text.
+      label->setWordWrap(c.rect.height >= 2 * label->fontMetrics().height());
       return label;
     }
     case ControlKind::Edit: {

@@ -41,8 +41,7 @@ ControlModel::ControlModel(std::span<const ControlSpec> design)
     controls_.push_back(std::move(c));
   }
   // An up/down control shows its position from the start, as the native one does.
-  for (ControlIndex id = 0; id < controls_.size(); ++id) {
-    const Control& c = controls_[id];
+  for (const Control& c : controls_) {
     if (c.kind == ControlKind::UpDown && c.associate != kNoControl) {
       controls_[c.associate].text = std::to_string(c.position);
     }
@@ -89,8 +88,9 @@ void ControlModel::SetEnabled(ControlIndex id, bool enabled) {
 void ControlModel::SetChecked(ControlIndex id, bool checked) {
   Control& c = At(id);
   if (checked && c.kind == ControlKind::RadioButton) {
-    for (ControlIndex other = 0; other < controls_.size(); ++other) {
-      Control& o = controls_[other];
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+      Control& o = controls_[i];
+      const auto other = static_cast<ControlIndex>(i);
       if (other != id && o.kind == ControlKind::RadioButton && o.parent == c.parent && o.checked) {
         o.checked = false;
         Mark(other, change::kChecked);

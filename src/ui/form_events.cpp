@@ -36,14 +36,15 @@ void DeliverSelect(ControlModel& model, FormEvents& window, ControlIndex id, int
   if (model[id].kind == ControlKind::TrackBar) {
     if (!model.SetPosition(id, value)) return;
   } else {
-    if (value == model[id].itemIndex) return;
+    // A user can only pick an entry that exists.
+    if (value == model[id].itemIndex || value < 0 || value >= model.ChoiceCount(id)) return;
     model.SetItemIndex(id, value);
   }
   window.OnSelect(id);
 }
 
 void DeliverPage(ControlModel& model, FormEvents& window, ControlIndex notebook, int page) {
-  if (page == model[notebook].itemIndex) return;
+  if (page == model[notebook].itemIndex || page < 0 || page >= model.ChoiceCount(notebook)) return;
   model.SetItemIndex(notebook, page);
   window.OnPageChange();
 }

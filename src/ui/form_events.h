@@ -52,7 +52,8 @@ void DeliverKeyboardToggle(ControlModel& model, FormEvents& window, ControlIndex
 void DeliverEditExit(ControlModel& model, FormEvents& window, ControlIndex edit);
 void DeliverEditEnter(ControlModel& model, FormEvents& window, ControlIndex edit);
 void DeliverUpDown(ControlModel& model, FormEvents& window, ControlIndex id, bool up);
-// Combo box or radio group entry, or a track bar position; nothing fires when it is unchanged.
+// Combo box or radio group entry, or a track bar position; nothing fires when it is unchanged
+// or names no entry (a track bar clamps instead). The same for a notebook's page.
 void DeliverSelect(ControlModel& model, FormEvents& window, ControlIndex id, int value);
 void DeliverPage(ControlModel& model, FormEvents& window, ControlIndex notebook, int page);
 

@@ -196,6 +196,9 @@ TEST(Delivery, AppliesTheControlsBehaviourBeforeTheHandler) {
   EXPECT_TRUE(m[kRadioB].checked);
   DeliverSelect(m, r, kCombo, 2);
   DeliverSelect(m, r, kCombo, 2);  // unchanged: no event
+  DeliverSelect(m, r, kCombo, 3);  // no such entry: no event
+  DeliverSelect(m, r, kCombo, -1);
+  EXPECT_EQ(m[kCombo].itemIndex, 2);
   DeliverSelect(m, r, kTrack, 4);  // the track bar's present position: no event
   DeliverSelect(m, r, kTrack, 50);
   EXPECT_EQ(m[kTrack].position, 36);

@@ -130,7 +130,8 @@ class Player {
 
   ui::ControlIndex MenuItemWithShortcut(const std::string& keys) const {
     const ui::ControlModel& c = window_.controls();
-    for (ui::ControlIndex id = 0; id < c.size(); ++id) {
+    for (std::size_t i = 0; i < c.size(); ++i) {
+      const auto id = static_cast<ui::ControlIndex>(i);
       if (c[id].kind == ui::ControlKind::MenuItem && c[id].shortcut == keys) return id;
     }
     throw ScriptError{"no menu item has the shortcut " + keys};
