@@ -1,5 +1,6 @@
 #include "qt/screenshots.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QPixmap>
 #include <QTimer>
@@ -36,7 +37,18 @@ bool SaveScreenshots(Program& program, const QString& dir, const QString& prefix
     const QString file = QStringLiteral("%1/%2-%3.png").arg(dir, prefix).arg(page + 1);
     saved = view.root->grab().save(file) && saved;
   }
-  return saved;
+  // The About window, pictured from inside its own modal loop and then closed.
+  const ui::ControlIndex about = view.model.Find("MenuAbout");
+  if (about == ui::kNoControl) return saved;
+  bool aboutSaved = false;
+  QTimer::singleShot(300, [&] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      aboutSaved = dialog->grab().save(QStringLiteral("%1/%2-about.png").arg(dir, prefix));
+      dialog->close();
+    }
+  });
+  program.hub().Run([&] { ui::DeliverClick(view.model, view.events, about); }, &view, about);
+  return saved && aboutSaved;
 }
 
 }  // namespace zarvell::qt

@@ -16,12 +16,13 @@ out=$(cd "$out" && pwd)
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 mkdir -p "$config/zarvell"
+mkdir -m 700 "$config/runtime"
 # The automatic port search stays silent when no unit is attached; a fixed port that cannot be
 # opened would stop the start-up with a message box.
 printf '[FORM_HLAV]\r\nComPort=31\r\n' >"$config/zarvell/Zarvell_v75.ini"
 
 for language in ENGLISH DEUTSCH FRANCE CESKY; do
-  XDG_CONFIG_HOME="$config" ZARVELL_SCREENSHOT="$out" timeout 120 \
+  XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$config/runtime" ZARVELL_SCREENSHOT="$out" timeout 120 \
     xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "$language"
 done
 ls -1 "$out"
