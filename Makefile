@@ -15,6 +15,7 @@ asan:
 
 bench: all
 	build/bench/zarvell_bench --benchmark_min_time=0.5
+	build/bench/zarvell_qt_bench --benchmark_min_time=0.5
 
 # libFuzzer programs (needs clang and libclang-rt-14-dev): build-fuzz/fuzz/<name>_fuzz
 fuzz:
