@@ -9,35 +9,35 @@ namespace zarvell::ui {
 ControlModel::ControlModel(std::span<const ControlSpec> design)
     : design_(design), upDownOfEdit_(design.size(), kNoControl) {
   controls_.reserve(design.size());
-  for (const ControlSpec& spec : design) {
+  for (const ControlSpec& row : design) {
     Control c;
-    c.kind = spec.kind;
-    c.parent = spec.parent;
-    c.rect = spec.rect;
-    if (spec.kind == ControlKind::Edit || spec.kind == ControlKind::StatusBar) {
-      c.text = spec.caption;
+    c.kind = row.kind;
+    c.parent = row.parent;
+    c.rect = row.rect;
+    if (row.kind == ControlKind::Edit || row.kind == ControlKind::StatusBar) {
+      c.text = row.caption;
     } else {
-      c.caption = spec.caption;
+      c.caption = row.caption;
     }
-    c.hint = spec.hint;
-    c.shortcut = spec.shortcut;
-    c.visible = spec.visible;
-    c.enabled = spec.enabled;
-    c.checked = spec.checked;
-    c.colour = spec.colour;
-    c.fontColour = spec.fontColour;
-    c.min = spec.min;
-    c.max = spec.max;
-    c.position = std::clamp(spec.position, spec.min, std::max(spec.min, spec.max));
-    c.increment = spec.increment;
-    c.associate = spec.associate;
-    c.itemIndex = spec.itemIndex;
-    for (std::string_view rest = spec.items; !rest.empty();) {
+    c.hint = row.hint;
+    c.shortcut = row.shortcut;
+    c.visible = row.visible;
+    c.enabled = row.enabled;
+    c.checked = row.checked;
+    c.colour = row.colour;
+    c.fontColour = row.fontColour;
+    c.min = row.min;
+    c.max = row.max;
+    c.position = std::clamp(row.position, row.min, std::max(row.min, row.max));
+    c.increment = row.increment;
+    c.associate = row.associate;
+    c.itemIndex = row.itemIndex;
+    for (std::string_view rest = row.items; !rest.empty();) {
       const auto end = rest.find('\n');
       c.items.emplace_back(rest.substr(0, end));
       rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
-    if (spec.associate != kNoControl) upDownOfEdit_[spec.associate] = spec.id;
+    if (row.associate != kNoControl) upDownOfEdit_[row.associate] = row.id;
     controls_.push_back(std::move(c));
   }
   // An up/down control shows its position from the start, as the native one does.
@@ -49,8 +49,8 @@ ControlModel::ControlModel(std::span<const ControlSpec> design)
 }
 
 ControlIndex ControlModel::Find(std::string_view name) const {
-  for (const ControlSpec& spec : design_) {
-    if (spec.name == name) return spec.id;
+  for (const ControlSpec& row : design_) {
+    if (row.name == name) return row.id;
   }
   return kNoControl;
 }
