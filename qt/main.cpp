@@ -1,13 +1,34 @@
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/settings.h"
 #include "qt/program.h"
 #include "qt/screenshots.h"
 
+namespace {
+
+constexpr char kUsage[] =
+    R"(Usage: zarvell [ENGLISH | DEUTSCH | FRANCE | CESKY]
+
+The Zarvell ignition tool. The optional word sets the language of the window
+for this run; the language in use is kept for the next start. Settings and
+the parameter set on screen at exit are kept in $XDG_CONFIG_HOME/zarvell
+(~/.config/zarvell when XDG_CONFIG_HOME is unset). Qt's own options, such
+as -platform offscreen, are taken as well.
+)";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so they work without a display.
+  if (argc > 1 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   zarvell::qt::ConfigureApplication();
   const std::vector<std::string> args(argv + 1, argv + argc);

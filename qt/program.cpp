@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
 #include <QStyleFactory>
 
+#include "app/pictures.h"
 #include "app/settings.h"
+#include "qt/qt_canvas.h"
 #include "qt/widgets.h"
 
 namespace zarvell::qt {
@@ -15,6 +19,10 @@ void ConfigureApplication() {
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
     QApplication::setStyle(style);
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  // The window icon is the emblem of the tool bar, drawn square so only its picture shows.
+  QtCanvas icon(QSize(64, 64));
+  DrawEmblem(icon);
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.Image())));
 }
 
 Program::Program(const std::filesystem::path& configDir, std::span<const std::string> args)
