@@ -13,6 +13,27 @@ using namespace app;
 namespace {
 
 constexpr int kPageCount = 4;
+// Smaller than this, a window from a damaged settings file could not be found or used.
+constexpr int kMinimumWidth = 200;
+constexpr int kMinimumHeight = 150;
+
+// The stored place and size, unless they would leave the window unusable: too small to see, or
+// wholly off the screen (say, saved on a larger monitor). Then the design size, or the centred
+// place, stands instead.
+ui::Rect UsableWindowRect(const WindowSettings& stored, ui::Rect centred, ui::Size screen) {
+  ui::Rect rect{stored.left, stored.top, stored.width, stored.height};
+  if (rect.width < kMinimumWidth || rect.height < kMinimumHeight) {
+    rect.width = centred.width;
+    rect.height = centred.height;
+  }
+  const bool offScreen = rect.left >= screen.width || rect.top >= screen.height ||
+                         rect.left + rect.width <= 0 || rect.top + rect.height <= 0;
+  if (offScreen) {
+    rect.left = (screen.width - rect.width) / 2;
+    rect.top = (screen.height - rect.height) / 2;
+  }
+  return rect;
+}
 
 IniFile ReadIni(const std::filesystem::path& path) {
   const auto text = ReadWholeFile(path);
@@ -30,7 +51,7 @@ void TFormHlav::LoadSettings() {
   values.activePage = controls_[PageControl1].itemIndex;
   ReadWindowSettings(ReadIni(paths_.settings), values);
 
-  controls_.SetRect(FormHlav, {values.left, values.top, values.width, values.height});
+  controls_.SetRect(FormHlav, UsableWindowRect(values, centred, host_.ScreenSize()));
   comPortIndex_ = values.comPortIndex;
   autoPortIndex_ = values.autoPortIndex;
   process_.languageIndex = values.languageIndex;

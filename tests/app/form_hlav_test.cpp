@@ -98,6 +98,19 @@ TEST(FormHlav, OutOfRangeSettingsAreRepairedAndTheRepairIsSaved) {
   EXPECT_NE(ini.find("PageControl1->ActivePageIndex=1"), std::string::npos);
 }
 
+TEST(FormHlav, AWindowThatWouldBeLostComesBackOnTheScreen) {
+  testutil::TempDir dir;
+  // Saved on a larger monitor: wholly right of this 1280 x 1024 screen.
+  dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLeft=2000\nTop=30\nHeight=600\nWidth=900\n");
+  EXPECT_EQ(Window(dir.path())[FormHlav].rect, (ui::Rect{190, 212, 900, 600}));
+  // Too small to see: the design size, at the stored place.
+  dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLeft=10\nTop=20\nHeight=0\nWidth=-5\n");
+  EXPECT_EQ(Window(dir.path())[FormHlav].rect, (ui::Rect{10, 20, 984, 703}));
+  // Partly off the screen is the user's choice and stays.
+  dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLeft=-300\nTop=900\nHeight=703\nWidth=984\n");
+  EXPECT_EQ(Window(dir.path())[FormHlav].rect, (ui::Rect{-300, 900, 984, 703}));
+}
+
 TEST(FormHlav, ShutDownSavesTheImageDumpIntoAFolderThatDidNotExist) {
   testutil::TempDir dir;
   const auto config = dir.path() / "zarvell";
