@@ -9,15 +9,12 @@
 #include "qt/program.h"
 
 namespace zarvell::qt {
-namespace {
 
 void Settle(int milliseconds) {
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
   loop.exec();
 }
-
-}  // namespace
 
 bool SaveScreenshots(Program& program, const QString& dir, const QString& prefix) {
   FormView& view = program.view();

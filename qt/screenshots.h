@@ -1,4 +1,5 @@
-// Pictures of the main window for the eye: every page of its notebook, one PNG each.
+// Pictures of the main window for the eye: every page of its notebook and the About window,
+// one PNG each.
 #pragma once
 
 #include <QString>
@@ -6,6 +7,9 @@
 namespace zarvell::qt {
 
 class Program;
+
+// Lets the event loop run for a while: ticks fire, widgets repaint.
+void Settle(int milliseconds);
 
 // Shows each page through the window's own page-change event, lets the timer run a few ticks
 // so that graphs and live labels settle, and saves <dir>/<prefix>-<page number>.png.

@@ -6,25 +6,18 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTimer>
 #include <string>
 
 #include "app/design/main_controls.h"
 #include "qt/program.h"
+#include "qt/screenshots.h"
 #include "tests/qt/modal_answer.h"
 #include "tests/support/temp_dir.h"
 
 namespace zarvell::qt {
 namespace {
-
-void Settle(int milliseconds) {
-  QEventLoop loop;
-  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 void ClickLabel(QLabel& label) {
   const QPointF at(2, 2);
