@@ -114,6 +114,11 @@ void EventHub::Connect(FormView& view, ControlIndex id) {
       edit->onExit = [this, v, id] {
         Run([v, id] { ui::DeliverEditExit(v->model, v->events, id); }, v, id);
       };
+      if (const ui::ControlIndex upDown = v->model.UpDownOf(id); upDown != ui::kNoControl) {
+        edit->onArrowKey = [this, v, upDown](bool up) {
+          Run([v, upDown, up] { ui::DeliverUpDown(v->model, v->events, upDown, up); }, v, upDown);
+        };
+      }
       break;
     }
     case ControlKind::UpDown:

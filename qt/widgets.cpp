@@ -51,6 +51,15 @@ void EditBox::focusOutEvent(QFocusEvent* event) {
   }
 }
 
+void EditBox::keyPressEvent(QKeyEvent* event) {
+  const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+  if (arrow && event->modifiers() == Qt::NoModifier && onArrowKey) {
+    onArrowKey(event->key() == Qt::Key_Up);
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
 ArrowPair::ArrowPair(QWidget* parent) : QWidget(parent) {
   auto make = [this](Qt::ArrowType arrow, bool up) {
     auto* button = new QToolButton(this);

@@ -73,12 +73,15 @@ class EditBox final : public QLineEdit {
   using QLineEdit::QLineEdit;
   // The focus went to another control of the window (not to a menu or another window).
   std::function<void()> onExit;
+  // The Up or Down key: steps the up/down control beside the box, as its arrows do.
+  std::function<void(bool up)> onArrowKey;
   // The window's menu shortcuts win over the edit box's own keys (Ctrl+Z is the map undo).
   std::vector<QKeySequence> menuShortcuts;
 
  protected:
   bool event(QEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Two stacked arrow buttons that repeat while held.

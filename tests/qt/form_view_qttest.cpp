@@ -211,6 +211,18 @@ TEST_F(FormViewTest, ArrowsStepTheUpDownControlAndItsEditBox) {
   arrows[1]->click();
   EXPECT_EQ(Find<QLineEdit>("Edit")->text(), "4");
   EXPECT_EQ(window.log, (Log{"up UpDownEdit", "down UpDownEdit", "down UpDownEdit"}));
+
+  // The Up and Down keys in the edit box step it too, from the number typed there.
+  auto* edit = Find<QLineEdit>("Edit");
+  model.SetText(kEdit, "8");
+  QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+  QApplication::sendEvent(edit, &up);
+  EXPECT_EQ(edit->text(), "9");
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(edit, &down);
+  QApplication::sendEvent(edit, &down);
+  EXPECT_EQ(model[kUpDown].position, 7);
+  EXPECT_EQ(window.log.back(), "down UpDownEdit");
 }
 
 TEST_F(FormViewTest, ChoicesPagesAndClicksAreForwarded) {
