@@ -131,5 +131,48 @@ TEST(CliUsage, WrongCommandLinesExplainThemselves) {
   EXPECT_THAT(bikes.out, HasSubstr("0   Kawasaki ZX \n"));
 }
 
+class CliPlay : public ::testing::Test {
+ protected:
+  CliRun Play(const std::string& script, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args = {"play", dir_.Write("story.play", script).string()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return Cli(args);
+  }
+  testutil::TempDir dir_;
+};
+
+TEST_F(CliPlay, RunsTheScriptAndPassesTheLanguageArgument) {
+  // Windows line ends and a text with inner and trailing blanks.
+  const CliRun run = Play(
+      "print MenuFile caption\r\nset EditOmez2 12  000 \r\nprint EditOmez2 text\r\n", {"DEUTSCH"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "&Datei\n12  000 \n");
+}
+
+TEST_F(CliPlay, ALineThatCannotBeCarriedOutStopsWithItsNumber) {
+  CliRun run = Play("# a comment\n\nclick NoSuchButton\nprint caption\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_THAT(run.err, HasSubstr("story.play:3: no control is named 'NoSuchButton'"));
+  for (const char* line :
+       {"tick many", "select ComboBoxBike", "answer maybe", "mouse GrafAdv sideways 1 2",
+        "print ComboBoxBike item:99", "print LabelRpm colour2", "key F12", "fly away"}) {
+    run = Play(std::string(line) + "\n");
+    EXPECT_EQ(run.status, 2) << line;
+    EXPECT_THAT(run.err, HasSubstr("story.play:1: ")) << line;
+  }
+}
+
+TEST_F(CliPlay, MissingScriptAndWrongCommandLine) {
+  EXPECT_EQ(Cli({"play", (dir_.path() / "none.play").string()}).status, 1);
+  EXPECT_EQ(Cli({"play"}).status, 64);
+}
+
+TEST_F(CliPlay, ExitClosesTheWindowAndEndsTheScript) {
+  const CliRun run = Play("print page\nclick MenuExit\nprint page\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "1\n");
+}
+
 }  // namespace
 }  // namespace zarvell

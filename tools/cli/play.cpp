@@ -238,6 +238,7 @@ int PlayScript(std::string_view name, std::string_view script, std::span<const s
     std::istringstream lines{std::string(script)};
     for (std::string line; std::getline(lines, line);) {
       ++lineNumber;
+      if (!line.empty() && line.back() == '\r') line.pop_back();  // a script saved with CR LF
       if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
       const Words words = Split(line);
       if (words.empty()) continue;
