@@ -63,6 +63,7 @@ class TFormHlav final : public ui::FormEvents {
   // The list controls from the image: the part of the refresh that a language switch needs,
   // since replacing list entries drops their selection.
   void ShowListSelections();
+  WindowSettings CurrentSettings() const;
   void LoadSettings();
   void SaveSettings();
   void Sanitize();

@@ -42,13 +42,27 @@ IniFile ReadIni(const std::filesystem::path& path) {
 
 }  // namespace
 
+// What the settings file holds, as the window stands now. Before the file is read these are
+// also the defaults of the keys it lacks: the centred design size, the language and the page.
+WindowSettings TFormHlav::CurrentSettings() const {
+  const ui::Rect rect = controls_[FormHlav].rect;
+  WindowSettings values;
+  values.left = rect.left;
+  values.top = rect.top;
+  values.height = rect.height;
+  values.width = rect.width;
+  values.comPortIndex = comPortIndex_;
+  values.autoPortIndex = autoPortIndex_;
+  values.languageIndex = process_.languageIndex;
+  values.file = texts_[CurrentFileName];
+  values.iniDir = iniDir_;
+  values.activePage = controls_[PageControl1].itemIndex;
+  return values;
+}
+
 void TFormHlav::LoadSettings() {
   const ui::Rect centred = controls_[FormHlav].rect;
-  WindowSettings values;
-  values.left = centred.left;
-  values.top = centred.top;
-  values.languageIndex = process_.languageIndex;
-  values.activePage = controls_[PageControl1].itemIndex;
+  WindowSettings values = CurrentSettings();
   ReadWindowSettings(ReadIni(paths_.settings), values);
 
   controls_.SetRect(FormHlav, UsableWindowRect(values, centred, host_.ScreenSize()));
@@ -65,25 +79,12 @@ void TFormHlav::LoadSettings() {
 }
 
 void TFormHlav::SaveSettings() {
-  const ui::Rect rect = controls_[FormHlav].rect;
-  WindowSettings values;
-  values.left = rect.left;
-  values.top = rect.top;
-  values.height = rect.height;
-  values.width = rect.width;
-  values.comPortIndex = comPortIndex_;
-  values.autoPortIndex = autoPortIndex_;
-  values.languageIndex = process_.languageIndex;
-  values.file = texts_[CurrentFileName];
-  values.iniDir = iniDir_;
-  values.activePage = controls_[PageControl1].itemIndex;
-
   // The folder may not exist on a first run; a failure here shows up as a failed write below,
   // which, like the dump, is not reported.
   std::error_code ignored;
   std::filesystem::create_directories(paths_.settings.parent_path(), ignored);
   IniFile ini = ReadIni(paths_.settings);
-  WriteWindowSettings(ini, values);
+  WriteWindowSettings(ini, CurrentSettings());
   WriteFileAtomically(paths_.settings, ini.Serialize());
   SaveImageDump(paths_.imageDump, image_);
 }
