@@ -182,6 +182,7 @@ void Apply(FormView& view, ControlIndex id, std::uint32_t bits) {
     if (c.parent == view.form) FitContent(view);
   }
   if (bits & change::kVisible) widget->setVisible(c.visible);
+  if (bits & change::kFocus) widget->setFocus(Qt::TabFocusReason);
 }
 
 }  // namespace

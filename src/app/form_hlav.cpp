@@ -6,7 +6,6 @@
 #include "app/pictures.h"
 #include "app/test_marker.h"
 #include "app/texts/window_texts.h"
-#include "params/code_tables.h"
 #include "params/presets.h"
 
 namespace zarvell {
@@ -53,9 +52,11 @@ void TFormHlav::FormCreate(std::span<const std::string> args) {
   }
   Sanitize();
   LoadMessages(texts_, process_.languageIndex, controls_);
-  ShowListSelections();
+  ShowImage();
+  InitHistory();
   ApplyCaptions(texts_, process_.languageIndex, controls_);
-  ShowListSelections();
+  // The captions replace the list entries, which drops their selections.
+  ShowImage();
 
   controls_.SetVisible(LabelHlaseni, false);
   controls_.SetVisible(CGaugeProgram, false);
@@ -65,9 +66,11 @@ void TFormHlav::FormCreate(std::span<const std::string> args) {
   testMode_ = ReadTestMarker(paths_.testMarker);
   for (int i = 0; i < 8; ++i) controls_.SetVisible(Offset(LabelTest1, i), testMode_);
   about_.FormCreate();
+  ApplyViewRules();
 }
 
 void TFormHlav::FormClose() {
+  CommitControls();
   Sanitize();
   SaveSettings();
 }
@@ -93,7 +96,7 @@ void TFormHlav::Sanitize() {
 void TFormHlav::SwitchLanguage(std::uint8_t language) {
   process_.languageIndex = language;
   ApplyCaptions(texts_, process_.languageIndex, controls_);
-  ShowListSelections();
+  ShowImage();
 }
 
 void TFormHlav::MenuEnglishClick() {
@@ -119,15 +122,6 @@ void TFormHlav::MenuContensClick() {
   if (!host_.OpenDocument(texts_[ManualFileName])) {
     host_.ShowMessage(texts_[MsgManualOpenError], kProductName, ui::MessageButtons::Ok);
   }
-}
-
-void TFormHlav::ShowListSelections() {
-  const auto position = BikePositionOfCode(image_.block[field::BIKE]);
-  if (position) controls_.SetItemIndex(ComboBoxBike, *position);
-  controls_.SetItemIndex(ComboBoxSynchro, image_.block[field::Synchro]);
-  controls_.SetItemIndex(ComboBoxNasobekPalcu, (image_.block[field::GEBER_MODE] + 4) % 5);
-  controls_.SetItemIndex(RadioGroupInput1, image_.block[field::Input1]);
-  controls_.SetItemIndex(RadioGroupInput2, image_.block[field::Input2]);
 }
 
 }  // namespace zarvell

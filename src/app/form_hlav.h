@@ -30,6 +30,7 @@ class TFormHlav final : public ui::FormEvents {
   const TextTable& texts() const { return texts_; }
   TFormAbout& about() { return about_; }
   bool testMode() const { return testMode_; }
+  std::uint32_t redrawFlags() const { return redrawFlags_; }
 
   // Start-up, with the program's arguments after the program name; the first may name the
   // language ("ENGLISH", "DEUTSCH", "FRANCE", "CESKY").
@@ -50,6 +51,23 @@ class TFormHlav final : public ui::FormEvents {
   void OnPageChange() override;
   void OnTick() override { Timer1Timer(); }
 
+  // Editing.
+  void EditExit(ui::ControlIndex edit);
+  void UpDownClick(ui::ControlIndex upDown);
+  void EditKeyPressEnter(ui::ControlIndex edit);
+  void ComboBoxNasobekPalcuChange();
+  void CheckBoxMouseUp(ui::ControlIndex checkBox);
+  void CheckBoxZakazCteniClick();
+  void RadioGroupInput1Click();
+  void RadioGroupInput2Click();
+  void ComboBoxBikeChange();
+  void BitBtnServoMinusClick() { ServoStep(-1); }
+  void BitBtnServoPlusClick() { ServoStep(+1); }
+  void MapViewClick();
+  void MenuNewClick();
+  void SpeedButtonZpetClick();
+  void SpeedButtonZnovuClick();
+
   void MenuEnglishClick();
   void MenuGermanClick();
   void MenuFrenchClick();
@@ -60,9 +78,23 @@ class TFormHlav final : public ui::FormEvents {
 
  private:
   void SwitchLanguage(std::uint8_t language);
-  // The list controls from the image: the part of the refresh that a language switch needs,
-  // since replacing list entries drops their selection.
-  void ShowListSelections();
+
+  // The edit path: controls into the image, validation, controls from the image, snapshot.
+  void CommitControls();
+  void ShowImage();
+  void AfterEdit();
+  void ApplyViewRules();
+  void CommitAndAfterEdit();
+  void ServoStep(int direction);
+
+  // Undo history.
+  void InitHistory();
+  void TakeSnapshot();
+  void RestoreSnapshot();
+  void UpdateUndoButtons();
+  void ShowSnapshotStep();
+  // Programs the image into the unit; the link subsystem brings the transfer itself.
+  void StartProgramming() {}
   WindowSettings CurrentSettings() const;
   void LoadSettings();
   void SaveSettings();
@@ -80,6 +112,13 @@ class TFormHlav final : public ui::FormEvents {
   std::uint8_t comPortIndex_ = 0;
   std::uint8_t autoPortIndex_ = 0;
   std::uint8_t messageTicks_ = 0;
+  std::uint32_t redrawFlags_ = 2;  // 1 repaint the graphs, 2 recompute their layout first
+  int liveServoIndex_ = 0;         // the servo point nearest the live engine speed
+  std::string firmwareName_;       // the unit's program version, date and time
+  std::string firmwareDate_;
+  std::string firmwareTime_;
+  bool refreshGuard_ = false;  // set while the image is copied into the controls
+  bool bikeChanged_ = false;
   bool programDone_ = false;
   bool printing_ = false;
   bool testMode_ = false;

@@ -5,40 +5,106 @@ namespace zarvell {
 
 using namespace app;
 
-void TFormHlav::OnClick(ui::ControlIndex id) {
+namespace {
+
+// The check boxes whose mouse release commits the window.
+bool CommitsOnMouseRelease(ui::ControlIndex id) {
   switch (id) {
+    case CheckBoxBuzDlouhe:
+    case CheckBoxInNeutralSs:
+    case CheckBoxInvInput1:
+    case CheckBoxInvInput2:
+    case CheckBoxZamenaPickup:
+    case CheckBoxNehlidaPalec:
+    case CheckBoxPredPalec:
+    case CheckBoxSpecStart:
+    case CheckBoxTpsMapa:
+    case CheckBoxPrivEnable:
+    case CheckBoxProgHned:
+      return true;
+    default:
+      return id >= CheckBoxPalec1ZacH2 && id <= CheckBoxPalec4EndP2;
+  }
+}
+
+}  // namespace
+
+void TFormHlav::OnClick(ui::ControlIndex id) {
+  if (CommitsOnMouseRelease(id)) return CheckBoxMouseUp(id);
+  switch (id) {
+    case CheckBoxZakazCteni:
+      return CheckBoxZakazCteniClick();
+    case AMapForm:
+    case AMapModeGraph:
+    case AMapModeGraph3D:
+      return MapViewClick();
+    case BitBtnServoMinus:
+      return BitBtnServoMinusClick();
+    case BitBtnServoPlus:
+      return BitBtnServoPlusClick();
+    case MenuNew:
+    case SpeedButton6:
+      return MenuNewClick();
+    case MenuZpet:
+    case SpeedButtonZpet:
+      return SpeedButtonZpetClick();
+    case MenuZnovu:
+    case SpeedButtonZnovu:
+      return SpeedButtonZnovuClick();
     case MenuEnglish:
-      MenuEnglishClick();
-      break;
+      return MenuEnglishClick();
     case MenuGerman:
-      MenuGermanClick();
-      break;
+      return MenuGermanClick();
     case MenuFrench:
-      MenuFrenchClick();
-      break;
+      return MenuFrenchClick();
     case MenuCzech:
-      MenuCzechClick();
-      break;
+      return MenuCzechClick();
     case MenuExit:
-      MenuExitClick();
-      break;
+      return MenuExitClick();
     case MenuAbout:
-      MenuAboutClick();
-      break;
+      return MenuAboutClick();
     case MenuContens:
-      MenuContensClick();
-      break;
+      return MenuContensClick();
     default:
       break;
   }
 }
 
-// The editing, link and map handlers join these as their subsystems arrive.
-void TFormHlav::OnKeyboardToggle(ui::ControlIndex) {}
-void TFormHlav::OnEditExit(ui::ControlIndex) {}
-void TFormHlav::OnEditEnter(ui::ControlIndex) {}
-void TFormHlav::OnUpDown(ui::ControlIndex, bool) {}
-void TFormHlav::OnSelect(ui::ControlIndex) {}
+// A flag toggled with the keyboard reaches the image with the next commit; only the read-out
+// lock acts at once, since its handler runs on any click.
+void TFormHlav::OnKeyboardToggle(ui::ControlIndex id) {
+  if (id == CheckBoxZakazCteni) CheckBoxZakazCteniClick();
+}
+
+void TFormHlav::OnEditExit(ui::ControlIndex edit) {
+  EditExit(edit);
+}
+
+void TFormHlav::OnEditEnter(ui::ControlIndex edit) {
+  EditKeyPressEnter(edit);
+}
+
+void TFormHlav::OnUpDown(ui::ControlIndex id, bool) {
+  if (controls_[id].kind == ui::ControlKind::UpDown) UpDownClick(id);
+}
+
+void TFormHlav::OnSelect(ui::ControlIndex id) {
+  switch (id) {
+    case ComboBoxBike:
+    case ComboBoxSynchro:
+      return ComboBoxBikeChange();
+    case ComboBoxNasobekPalcu:
+      return ComboBoxNasobekPalcuChange();
+    case RadioGroupInput1:
+      return RadioGroupInput1Click();
+    case RadioGroupInput2:
+      return RadioGroupInput2Click();
+    default:
+      break;
+  }
+}
+
+// The map editors join these with their subsystems.
 void TFormHlav::OnMouse(ui::ControlIndex, const ui::MouseEvent&) {}
 void TFormHlav::OnWheel(ui::ControlIndex, const ui::WheelEvent&) {}
 void TFormHlav::OnPageChange() {}

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "mapedit/sanitize.h"
+#include "mapedit/undo_history.h"
 #include "params/ign_file.h"
 
 namespace zarvell {
@@ -13,6 +14,7 @@ struct ProcessState {
   std::uint8_t languageIndex = 0;  // 0 English, 1 German, 2 French, 3 Czech
   AxisAnchor axis;                 // the RPM axis anchor of the validation pass
   IgnReaderState ignReader;        // the ".ign" reader's last number
+  UndoHistory undo;
 };
 
 }  // namespace zarvell

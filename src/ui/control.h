@@ -80,7 +80,8 @@ inline constexpr std::uint32_t kPosition = 1u << 8;  // position, min, max
 inline constexpr std::uint32_t kItems = 1u << 9;
 inline constexpr std::uint32_t kItemIndex = 1u << 10;
 inline constexpr std::uint32_t kGeometry = 1u << 11;
-inline constexpr std::uint32_t kAll = (1u << 12) - 1;
+inline constexpr std::uint32_t kFocus = 1u << 12;      // the control was given the focus
+inline constexpr std::uint32_t kAll = (1u << 12) - 1;  // every property; the focus is an event
 }  // namespace change
 
 // One row of a window design table: what the control is before any code touches it.

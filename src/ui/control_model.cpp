@@ -225,6 +225,50 @@ int ControlModel::ChoiceCount(ControlIndex id) const {
   }));
 }
 
+void ControlModel::SetFocus(ControlIndex id) {
+  focus_ = id;
+  if (id != kNoControl) Mark(id, change::kFocus);
+}
+
+bool ControlModel::Reachable(ControlIndex id) const {
+  for (ControlIndex at = id; at != kNoControl; at = controls_[at].parent) {
+    const Control& c = controls_[at];
+    if (!c.visible || !c.enabled) return false;
+    if (c.kind == ControlKind::Page) {
+      // A page is shown when its place among the notebook's pages is the notebook's index.
+      int index = 0;
+      for (ControlIndex other = 0; other < at; ++other) {
+        if (controls_[other].kind == ControlKind::Page && controls_[other].parent == c.parent) {
+          ++index;
+        }
+      }
+      if (controls_[c.parent].itemIndex != index) return false;
+    }
+  }
+  return true;
+}
+
+ControlIndex ControlModel::NextInTabOrder(ControlIndex from) const {
+  const std::size_t n = controls_.size();
+  for (std::size_t step = 1; step < n; ++step) {
+    const auto id = static_cast<ControlIndex>((from + step) % n);
+    switch (controls_[id].kind) {
+      case ControlKind::Edit:
+      case ControlKind::CheckBox:
+      case ControlKind::ComboBox:
+      case ControlKind::RadioGroup:
+      case ControlKind::RadioButton:
+      case ControlKind::Button:
+      case ControlKind::TrackBar:
+        if (Reachable(id)) return id;
+        break;
+      default:
+        break;
+    }
+  }
+  return kNoControl;
+}
+
 std::uint32_t ControlModel::TakeChanges(ControlIndex id) {
   return std::exchange(At(id).changed, 0u);
 }

@@ -66,6 +66,17 @@ class ControlModel {
   // The entries of a list, or the pages of a notebook.
   int ChoiceCount(ControlIndex id) const;
 
+  // Keyboard focus. Moving it marks the control that takes it, even when it had it already,
+  // since the user may have clicked elsewhere meanwhile.
+  ControlIndex focus() const { return focus_; }
+  void SetFocus(ControlIndex id);
+  // The control after `from` in tab order (design order) that can take the focus: an edit
+  // box, check box, list, radio button, button or track bar that the user can reach, on the
+  // page shown. Wraps around; kNoControl when there is none.
+  ControlIndex NextInTabOrder(ControlIndex from) const;
+  // Visible and enabled, and so are its parents; a notebook page only while it is shown.
+  bool Reachable(ControlIndex id) const;
+
   // Change marks, for renderers.
   std::uint32_t TakeChanges(ControlIndex id);
   void MarkAllChanged();
@@ -77,6 +88,7 @@ class ControlModel {
   std::vector<Control> controls_;
   std::span<const ControlSpec> design_;  // static tables that outlive the model
   std::vector<ControlIndex> upDownOfEdit_;
+  ControlIndex focus_ = kNoControl;
 };
 
 }  // namespace zarvell::ui

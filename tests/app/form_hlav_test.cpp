@@ -3,31 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "app/image_dump.h"
 #include "support/temp_dir.h"
-#include "ui/scripted_host.h"
+#include "support/window_harness.h"
 
 namespace zarvell {
 namespace {
 
 using namespace app;
 
-class Window {
- public:
-  explicit Window(const std::filesystem::path& dir, std::vector<std::string> args = {}) {
-    host.SetScreenSize({1280, 1024});
-    form = std::make_unique<TFormHlav>(process, host, ConfigPathsIn(dir));
-    form->FormCreate(args);
-  }
-  const ui::Control& operator[](ControlId id) const { return form->controls()[id]; }
-  void Click(ControlId id) { ui::DeliverClick(form->controls(), *form, id); }
-
-  ProcessState process;
-  ui::ScriptedHost host;
-  std::unique_ptr<TFormHlav> form;
-};
+using testutil::Window;
 
 TEST(FormHlav, FirstStartIsCentredOnTheBikePageInEnglishWithBike20) {
   testutil::TempDir dir;

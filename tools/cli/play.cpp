@@ -185,6 +185,8 @@ class Player {
       out_ << FormatImageDump(window_.image()) << '\n';
     } else if (w.size() == 2 && w[1] == "caption") {
       out_ << c[FormHlav].caption << '\n';
+    } else if (w.size() == 2 && w[1] == "focus") {
+      out_ << (c.focus() == ui::kNoControl ? std::string_view("-") : c.Name(c.focus())) << '\n';
     } else if (w.size() == 2 && w[1] == "page") {
       out_ << c[PageControl1].itemIndex << '\n';
     } else if (w.size() == 2 && w[1] == "messages") {
@@ -193,7 +195,7 @@ class Player {
     } else if (w.size() == 3) {
       out_ << Property(c[Control(w, 1)], w[2]) << '\n';
     } else {
-      throw ScriptError{"print image|caption|page|messages, or print NAME PROPERTY"};
+      throw ScriptError{"print image|caption|page|focus|messages, or print NAME PROPERTY"};
     }
   }
 

@@ -1,0 +1,63 @@
+// Undo and redo: whole snapshots of the image, each remembering the page it was taken on.
+#include <algorithm>
+
+#include "app/form_hlav.h"
+
+namespace zarvell {
+
+using namespace app;
+
+namespace {
+std::uint8_t PageIndex(const ui::ControlModel& controls) {
+  return static_cast<std::uint8_t>(std::max(0, controls[PageControl1].itemIndex));
+}
+}  // namespace
+
+void TFormHlav::InitHistory() {
+  process_.undo.Init(image_, PageIndex(controls_));
+  UpdateUndoButtons();
+}
+
+void TFormHlav::TakeSnapshot() {
+  const bool changed = process_.undo.Record(image_, PageIndex(controls_));
+  if (changed) UpdateUndoButtons();
+  if (process_.undo.ProgramAfterChange(changed, controls_[CheckBoxProgHned].checked)) {
+    StartProgramming();
+  }
+}
+
+void TFormHlav::RestoreSnapshot() {
+  const UndoHistory::Snapshot& snapshot = process_.undo.Current();
+  image_.block = snapshot.block;
+  ShowImage();
+  if (snapshot.page != PageIndex(controls_)) controls_.SetItemIndex(PageControl1, snapshot.page);
+}
+
+void TFormHlav::UpdateUndoButtons() {
+  const bool undo = process_.undo.CanUndo();
+  const bool redo = process_.undo.CanRedo();
+  controls_.SetEnabled(SpeedButtonZpet, undo);
+  controls_.SetEnabled(MenuZpet, undo);
+  controls_.SetEnabled(SpeedButtonZnovu, redo);
+  controls_.SetEnabled(MenuZnovu, redo);
+}
+
+void TFormHlav::SpeedButtonZpetClick() {
+  if (!process_.undo.StepBack()) return;
+  ShowSnapshotStep();
+}
+
+void TFormHlav::SpeedButtonZnovuClick() {
+  if (!process_.undo.StepForward()) return;
+  ShowSnapshotStep();
+}
+
+void TFormHlav::ShowSnapshotStep() {
+  RestoreSnapshot();
+  ShowImage();
+  UpdateUndoButtons();
+  if (controls_[CheckBoxProgHned].checked) StartProgramming();
+  redrawFlags_ = 2;
+}
+
+}  // namespace zarvell
