@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "qt/program.h"
 
@@ -15,6 +16,61 @@ void Settle(int milliseconds) {
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
   loop.exec();
 }
+
+namespace {
+
+// The configurations that change the most through the view rules, reached as a user reaches
+// them: the hand-made bike with a single lobe and with the 48-2 wheel, a clutch master on
+// input 2, and the servo page with the servo on and off.
+struct Step {
+  enum class Kind { Page, Select, Click } kind;
+  const char* control;
+  int value = 0;
+};
+struct Scene {
+  const char* name;
+  std::vector<Step> steps;
+};
+
+bool SaveSceneShots(Program& program, const QString& dir, const QString& prefix) {
+  using K = Step::Kind;
+  const std::vector<Scene> scenes = {
+      {"bike22-synchro0",
+       {{K::Page, "PageControl1", 1},
+        {K::Select, "ComboBoxBike", 37},
+        {K::Select, "ComboBoxSynchro", 0}}},
+      {"bike22-synchro8", {{K::Select, "ComboBoxSynchro", 8}}},
+      {"input2-clutch", {{K::Page, "PageControl1", 0}, {K::Select, "RadioGroupInput2", 3}}},
+      {"servo-on", {{K::Page, "PageControl1", 3}, {K::Click, "CheckBoxPrivEnable"}}},
+      {"servo-off", {{K::Click, "CheckBoxPrivEnable"}}},
+  };
+  FormView& view = program.view();
+  bool saved = true;
+  for (const Scene& scene : scenes) {
+    for (const Step& step : scene.steps) {
+      const ui::ControlIndex id = view.model.Find(step.control);
+      if (id == ui::kNoControl) return false;
+      program.hub().Run(
+          [&] {
+            switch (step.kind) {
+              case K::Page:
+                return ui::DeliverPage(view.model, view.events, id, step.value);
+              case K::Select:
+                return ui::DeliverSelect(view.model, view.events, id, step.value);
+              case K::Click:
+                return ui::DeliverClick(view.model, view.events, id);
+            }
+          },
+          &view, id);
+    }
+    Settle(200);
+    const QString file = QStringLiteral("%1/%2-%3.png").arg(dir, prefix, QLatin1String(scene.name));
+    saved = view.root->grab().save(file) && saved;
+  }
+  return saved;
+}
+
+}  // namespace
 
 bool SaveScreenshots(Program& program, const QString& dir, const QString& prefix) {
   FormView& view = program.view();
@@ -34,6 +90,7 @@ bool SaveScreenshots(Program& program, const QString& dir, const QString& prefix
     const QString file = QStringLiteral("%1/%2-%3.png").arg(dir, prefix).arg(page + 1);
     saved = view.root->grab().save(file) && saved;
   }
+  saved = SaveSceneShots(program, dir, prefix) && saved;
   // The About window, pictured from inside its own modal loop and then closed.
   const ui::ControlIndex about = view.model.Find("MenuAbout");
   if (about == ui::kNoControl) return saved;

@@ -12,7 +12,9 @@ class Program;
 void Settle(int milliseconds);
 
 // Shows each page through the window's own page-change event, lets the timer run a few ticks
-// so that graphs and live labels settle, and saves <dir>/<prefix>-<page number>.png.
+// so that graphs and live labels settle, and saves <dir>/<prefix>-<page number>.png; then a few
+// configurations that the view rules change most (<dir>/<prefix>-<scene>.png) and the About
+// window (<dir>/<prefix>-about.png).
 // False when a picture could not be written.
 bool SaveScreenshots(Program& program, const QString& dir, const QString& prefix);
 

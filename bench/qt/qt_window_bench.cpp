@@ -42,6 +42,37 @@ void BM_LanguageSwitchOnScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_LanguageSwitchOnScreen)->Unit(benchmark::kMicrosecond);
 
+// A map cell typed and left, with the refresh of every control copied to the widgets: what a
+// user waits for between two fields.
+void BM_EditOnScreen(benchmark::State& state) {
+  Program program(kNoConfig, kNoArguments);
+  FormView& view = program.view();
+  const ui::ControlIndex cell = view.model.Find("Edit145");
+  bool high = false;
+  for (auto _ : state) {
+    high = !high;
+    view.model.SetText(cell, high ? "40" : "30");
+    program.hub().Run([&] { ui::DeliverEditExit(view.model, view.events, cell); }, &view, cell);
+  }
+}
+BENCHMARK(BM_EditOnScreen)->Unit(benchmark::kMicrosecond);
+
+// Switching the map page between the table and the 2D graph: the view rules show and hide
+// some 150 widgets.
+void BM_MapViewSwitchOnScreen(benchmark::State& state) {
+  Program program(kNoConfig, kNoArguments);
+  FormView& view = program.view();
+  const ui::ControlIndex table = view.model.Find("AMapForm");
+  const ui::ControlIndex graph = view.model.Find("AMapModeGraph");
+  bool toGraph = false;
+  for (auto _ : state) {
+    toGraph = !toGraph;
+    const ui::ControlIndex button = toGraph ? graph : table;
+    program.hub().Run([&] { ui::DeliverClick(view.model, view.events, button); }, &view, button);
+  }
+}
+BENCHMARK(BM_MapViewSwitchOnScreen)->Unit(benchmark::kMicrosecond);
+
 void BM_IdleTickOnScreen(benchmark::State& state) {
   Program program(kNoConfig, kNoArguments);
   FormView& view = program.view();

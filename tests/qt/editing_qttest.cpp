@@ -1,0 +1,117 @@
+// The Qt program as an offline editor: typing into a number field, Enter, a check box clicked
+// with the mouse, a radio group, the bike list and undo all reach the image, and the view rules
+// show on the widgets.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "qt/program.h"
+#include "qt/screenshots.h"
+#include "tests/qt/modal_answer.h"
+#include "tests/support/temp_dir.h"
+
+namespace zarvell::qt {
+namespace {
+
+void Key(QWidget& widget, int key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&widget, &release);
+}
+
+void TypeOver(QLineEdit& edit, const QString& text) {
+  edit.setFocus();
+  edit.selectAll();
+  for (const QChar c : text) Key(edit, c.unicode(), QString(c));
+}
+
+// On the indicator, which every check box and radio button takes as a hit.
+void MouseClick(QWidget& widget) {
+  const QPointF at(6, widget.height() / 2.0);
+  QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &release);
+}
+
+class Editor : public ::testing::Test {
+ protected:
+  Editor() { config.Write("Zarvell_v75.ini", "[FORM_HLAV]\r\nComPort=31\r\n"); }
+
+  template <class W>
+  W& Find(const char* name) {
+    W* widget = program->mainWindow().findChild<W*>(QString::fromLatin1(name));
+    if (widget == nullptr) throw std::runtime_error(name);
+    return *widget;
+  }
+  std::uint8_t Byte(std::size_t byte) { return program->window().image().block[byte]; }
+  void ShowPage(int page) { Find<QTabWidget>("PageControl1").setCurrentIndex(page); }
+
+  testutil::TempDir config;
+  testutil::ModalAnswerer answerer{QMessageBox::No};
+  std::unique_ptr<Program> program =
+      std::make_unique<Program>(config.path(), std::vector<std::string>{});
+};
+
+TEST_F(Editor, TypingAndEnterCommitTheFieldAndMoveOn) {
+  ShowPage(0);
+  QLineEdit& limiter = Find<QLineEdit>("EditOmez2");
+  EXPECT_EQ(limiter.text(), "11000");
+  TypeOver(limiter, "1550");
+  EXPECT_EQ(Byte(field::LIMITER), 110);  // nothing is stored while typing
+  Key(limiter, Qt::Key_Return);
+  EXPECT_EQ(Byte(field::LIMITER), 15);
+  EXPECT_EQ(limiter.text(), "1500");
+  EXPECT_EQ(program->mainWindow().focusWidget(), &Find<QLineEdit>("EditPilotLight"));
+  EXPECT_TRUE(Find<QAction>("MenuZpet").isEnabled());
+  EXPECT_EQ(Find<QAction>("MenuZpet").shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+
+  Find<QAction>("MenuZpet").trigger();
+  EXPECT_EQ(Byte(field::LIMITER), 110);
+  EXPECT_EQ(limiter.text(), "11000");
+  EXPECT_TRUE(Find<QAction>("MenuZnovu").isEnabled());
+}
+
+TEST_F(Editor, MouseClickedFlagsAndRadioChoicesReachTheImageAndTheViewRules) {
+  ShowPage(1);
+  MouseClick(Find<QCheckBox>("CheckBoxZamenaPickup"));
+  EXPECT_EQ(Byte(field::PICKUPS_INTERCHANGE), 1);
+
+  ShowPage(0);
+  QLineEdit& clutch = Find<QLineEdit>("EditClutchTime");
+  EXPECT_FALSE(clutch.isEnabled());
+  auto buttons = Find<QWidget>("RadioGroupInput2").findChildren<QRadioButton*>();
+  ASSERT_EQ(buttons.size(), 5);
+  MouseClick(*buttons[3]);  // "Clutch master"
+  EXPECT_EQ(Byte(field::Input2), 3);
+  EXPECT_TRUE(clutch.isEnabled());
+  EXPECT_TRUE(Find<QWidget>("UpDownClutchTime").isVisible());
+}
+
+TEST_F(Editor, TheHandMadeBikeOpensTheSynchronizationGroup) {
+  ShowPage(1);
+  QComboBox& synchro = Find<QComboBox>("ComboBoxSynchro");
+  EXPECT_FALSE(synchro.isEnabled());
+  emit Find<QComboBox>("ComboBoxBike").activated(37);  // "Special setting"
+  EXPECT_EQ(Byte(field::BIKE), 22);
+  EXPECT_TRUE(synchro.isEnabled());
+  emit synchro.activated(0);
+  EXPECT_EQ(Byte(field::Synchro), 0);
+  EXPECT_TRUE(Find<QCheckBox>("CheckBoxNehlidaPalec").isVisible());
+  EXPECT_FALSE(Find<QLineEdit>("EditPalec1Zac").isEnabled());
+  EXPECT_EQ(answerer.texts(), std::vector<std::string>{}) << "code 22 asks nothing";
+}
+
+}  // namespace
+}  // namespace zarvell::qt
