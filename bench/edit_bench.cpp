@@ -3,26 +3,14 @@
 // commit, validation, refresh, view rules, undo snapshot).
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "app/form_hlav.h"
+#include "headless_window.h"
 #include "params/bindings.h"
-#include "ui/scripted_host.h"
 
 namespace zarvell {
 namespace {
 
 using namespace app;
-
-struct HeadlessWindow {
-  ProcessState process;
-  ui::ScriptedHost host;
-  TFormHlav form{process, host,
-                 ConfigPathsIn(std::filesystem::temp_directory_path() / "zarvell-bench-none")};
-  HeadlessWindow() { form.FormCreate(std::vector<std::string>{}); }
-};
 
 // Two images that differ in every number, so each pass rewrites every control.
 void BM_ShowImage(benchmark::State& state) {

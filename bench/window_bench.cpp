@@ -2,26 +2,14 @@
 // (the tick), measured on the headless window.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "app/design/main_design.h"
 #include "app/form_hlav.h"
-#include "ui/scripted_host.h"
+#include "headless_window.h"
 
 namespace zarvell {
 namespace {
 
 using namespace app;
-
-struct HeadlessWindow {
-  ProcessState process;
-  ui::ScriptedHost host;
-  TFormHlav form{process, host,
-                 ConfigPathsIn(std::filesystem::temp_directory_path() / "zarvell-bench-none")};
-  HeadlessWindow() { form.FormCreate(std::vector<std::string>{}); }
-};
 
 void BM_NewMainControls(benchmark::State& state) {
   for (auto _ : state) {
