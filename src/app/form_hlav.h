@@ -95,6 +95,7 @@ class TFormHlav final : public ui::FormEvents {
   void ShowSnapshotStep();
   // Programs the image into the unit; the link subsystem brings the transfer itself.
   void StartProgramming() {}
+
   WindowSettings CurrentSettings() const;
   void LoadSettings();
   void SaveSettings();
