@@ -22,9 +22,11 @@ namespace change = ui::change;
 constexpr std::uint32_t kValueState =
     change::kText | change::kChecked | change::kItemIndex | change::kPosition;
 
+// A disabled control keeps the style's greyed look, so the user sees that it takes no input.
 void SetRole(QWidget* widget, QPalette::ColorRole role, ui::Colour colour) {
   QPalette palette = widget->palette();
-  palette.setColor(role, ToQColor(colour));
+  palette.setColor(QPalette::Active, role, ToQColor(colour));
+  palette.setColor(QPalette::Inactive, role, ToQColor(colour));
   widget->setPalette(palette);
 }
 

@@ -91,6 +91,9 @@ TEST_F(Editor, MouseClickedFlagsAndRadioChoicesReachTheImageAndTheViewRules) {
   ShowPage(0);
   QLineEdit& clutch = Find<QLineEdit>("EditClutchTime");
   EXPECT_FALSE(clutch.isEnabled());
+  // Disabled, it looks it: the white of the number fields is for those that take input.
+  EXPECT_EQ(clutch.palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+  EXPECT_NE(clutch.palette().color(QPalette::Disabled, QPalette::Base), QColor(Qt::white));
   auto buttons = Find<QWidget>("RadioGroupInput2").findChildren<QRadioButton*>();
   ASSERT_EQ(buttons.size(), 5);
   MouseClick(*buttons[3]);  // "Clutch master"
