@@ -55,6 +55,19 @@ void EventHub::ShowError(const char* what) {
   showingError_ = false;
 }
 
+namespace {
+
+// The control whose widget has the keyboard focus, or `form` when none has.
+ControlIndex FocusedControl(const FormView& view, ControlIndex form) {
+  for (QWidget* w = view.root->focusWidget(); w != nullptr; w = w->parentWidget()) {
+    const auto at = std::find(view.widgets.begin(), view.widgets.end(), w);
+    if (at != view.widgets.end()) return static_cast<ControlIndex>(at - view.widgets.begin());
+  }
+  return form;
+}
+
+}  // namespace
+
 void EventHub::Connect(FormView& view, ControlIndex id) {
   FormView* v = &view;
   const ControlKind kind = view.model[id].kind;
@@ -82,6 +95,10 @@ void EventHub::Connect(FormView& view, ControlIndex id) {
           if (syncing_ || !IsAttached(v)) return;
           v->model.SetRect(id, {main->x(), main->y(), main->width(), main->height()});
         };
+        main->onEnter = [this, v, id] {
+          const ControlIndex focused = FocusedControl(*v, id);
+          Run([v, focused] { ui::DeliverEditEnter(v->model, v->events, focused); }, v, focused);
+        };
       }
       break;
     case ControlKind::Button:
@@ -108,9 +125,9 @@ void EventHub::Connect(FormView& view, ControlIndex id) {
       QObject::connect(edit, &QLineEdit::textEdited, edit, [this, v, id](const QString& text) {
         if (!syncing_ && IsAttached(v)) v->model.SetText(id, ToStdString(text));
       });
-      QObject::connect(edit, &QLineEdit::returnPressed, edit, [this, v, id] {
+      edit->onEnter = [this, v, id] {
         Run([v, id] { ui::DeliverEditEnter(v->model, v->events, id); }, v, id);
-      });
+      };
       edit->onExit = [this, v, id] {
         Run([v, id] { ui::DeliverEditExit(v->model, v->events, id); }, v, id);
       };

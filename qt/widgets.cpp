@@ -57,6 +57,11 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     onArrowKey(event->key() == Qt::Key_Up);
     return;
   }
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && onEnter) {
+    onEnter();
+    return;
+  }
   QLineEdit::keyPressEvent(event);
 }
 
@@ -122,6 +127,13 @@ void RadioGroupBox::Arrange() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (onClose) onClose();
+  event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!enter || !onEnter) return QMainWindow::keyPressEvent(event);
+  onEnter();
   event->accept();
 }
 

@@ -75,6 +75,8 @@ class EditBox final : public QLineEdit {
   std::function<void()> onExit;
   // The Up or Down key: steps the up/down control beside the box, as its arrows do.
   std::function<void(bool up)> onArrowKey;
+  // Enter; taken here, so it does not reach the window as well.
+  std::function<void()> onEnter;
   // The window's menu shortcuts win over the edit box's own keys (Ctrl+Z is the map undo).
   std::vector<QKeySequence> menuShortcuts;
 
@@ -120,9 +122,12 @@ class MainWindow final : public QMainWindow {
   std::function<void()> onClose;
   // The user (or the window manager) moved or resized the window.
   std::function<void()> onGeometryChange;
+  // Enter pressed on a control that passes it on (anything but an edit box).
+  std::function<void()> onEnter;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 };

@@ -54,7 +54,7 @@ class TFormHlav final : public ui::FormEvents {
   // Editing.
   void EditExit(ui::ControlIndex edit);
   void UpDownClick(ui::ControlIndex upDown);
-  void EditKeyPressEnter(ui::ControlIndex edit);
+  void EditKeyPressEnter(ui::ControlIndex control);
   void ComboBoxNasobekPalcuChange();
   void CheckBoxMouseUp(ui::ControlIndex checkBox);
   void CheckBoxZakazCteniClick();

@@ -63,11 +63,10 @@ void TFormHlav::UpDownClick(ui::ControlIndex upDown) {
   if (BindingOfControl(upDown) != nullptr) CommitAndAfterEdit();
 }
 
-void TFormHlav::EditKeyPressEnter(ui::ControlIndex edit) {
-  const ui::ControlIndex upDown = controls_.UpDownOf(edit);
-  if (upDown == ui::kNoControl || BindingOfControl(upDown) == nullptr) return;
-  // Enter works like Tab in the number fields: the next field is ready for typing.
-  controls_.SetFocus(controls_.NextInTabOrder(edit));
+void TFormHlav::EditKeyPressEnter(ui::ControlIndex control) {
+  // Enter works like Tab anywhere in the window, so the next field is ready for typing, and
+  // it commits what the fields show.
+  controls_.SetFocus(controls_.NextInTabOrder(control));
   CommitAndAfterEdit();
 }
 

@@ -80,8 +80,8 @@ void TFormHlav::OnEditExit(ui::ControlIndex edit) {
   EditExit(edit);
 }
 
-void TFormHlav::OnEditEnter(ui::ControlIndex edit) {
-  EditKeyPressEnter(edit);
+void TFormHlav::OnEditEnter(ui::ControlIndex control) {
+  EditKeyPressEnter(control);
 }
 
 void TFormHlav::OnUpDown(ui::ControlIndex id, bool) {

@@ -22,8 +22,8 @@ void DeliverEditExit(ControlModel& model, FormEvents& window, ControlIndex edit)
   window.OnEditExit(edit);
 }
 
-void DeliverEditEnter(ControlModel&, FormEvents& window, ControlIndex edit) {
-  window.OnEditEnter(edit);
+void DeliverEditEnter(ControlModel&, FormEvents& window, ControlIndex control) {
+  window.OnEditEnter(control);
 }
 
 void DeliverUpDown(ControlModel& model, FormEvents& window, ControlIndex id, bool up) {

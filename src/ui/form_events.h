@@ -34,7 +34,8 @@ class FormEvents {
   // A check box toggled with the keyboard (no mouse button released over it).
   virtual void OnKeyboardToggle(ControlIndex id) = 0;
   virtual void OnEditExit(ControlIndex edit) = 0;
-  virtual void OnEditEnter(ControlIndex edit) = 0;
+  // Enter in an edit box, or anywhere else in the window: `control` has the focus.
+  virtual void OnEditEnter(ControlIndex control) = 0;
   virtual void OnUpDown(ControlIndex id, bool up) = 0;  // up/down control or spin button
   virtual void OnSelect(ControlIndex id) = 0;           // combo box, radio group, track bar
   virtual void OnMouse(ControlIndex image, const MouseEvent& event) = 0;
@@ -50,7 +51,7 @@ void DeliverClick(ControlModel& model, FormEvents& window, ControlIndex id);
 void DeliverKeyboardToggle(ControlModel& model, FormEvents& window, ControlIndex checkBox,
                            bool checked);
 void DeliverEditExit(ControlModel& model, FormEvents& window, ControlIndex edit);
-void DeliverEditEnter(ControlModel& model, FormEvents& window, ControlIndex edit);
+void DeliverEditEnter(ControlModel& model, FormEvents& window, ControlIndex control);
 void DeliverUpDown(ControlModel& model, FormEvents& window, ControlIndex id, bool up);
 // Combo box or radio group entry, or a track bar position; nothing fires when it is unchanged
 // or names no entry (a track bar clamps instead). The same for a notebook's page.

@@ -58,12 +58,18 @@ TEST_F(Editing, EnterInAMapCellCommitsAndMovesToTheNextCell) {
 }
 
 TEST_F(Editing, KeyboardToggledFlagsWaitForTheNextCommit) {
+  w.Page(0);
   w.Toggle(CheckBoxBuzDlouhe, true);
   EXPECT_EQ(w(field::EXCITATION), 0);
   EXPECT_FALSE(w[SpeedButtonZpet].enabled);
   w.Type(EditPilotLight, "8000");
   EXPECT_EQ(w(field::EXCITATION), 1);
   EXPECT_EQ(w(field::PILOT_LIGHT), 80);
+  // So does Enter anywhere in the window, which also moves on like Tab.
+  w.Toggle(CheckBoxBuzDlouhe, false);
+  ui::DeliverEditEnter(w.form->controls(), *w.form, CheckBoxBuzDlouhe);
+  EXPECT_EQ(w(field::EXCITATION), 0);
+  EXPECT_EQ(w.form->controls().focus(), CheckBoxZakazCteni);
   // The mouse commits at once.
   w.Click(CheckBoxZamenaPickup);
   EXPECT_EQ(w(field::PICKUPS_INTERCHANGE), 1);

@@ -83,6 +83,18 @@ TEST_F(Editor, TypingAndEnterCommitTheFieldAndMoveOn) {
   EXPECT_TRUE(Find<QAction>("MenuZnovu").isEnabled());
 }
 
+TEST_F(Editor, EnterOnACheckBoxCommitsWhatTheKeyboardToggled) {
+  ShowPage(0);
+  QCheckBox& excitation = Find<QCheckBox>("CheckBoxBuzDlouhe");
+  excitation.setFocus();
+  Key(excitation, Qt::Key_Space, QStringLiteral(" "));
+  EXPECT_TRUE(excitation.isChecked());
+  EXPECT_EQ(Byte(field::EXCITATION), 0);  // the keyboard alone does not commit
+  Key(excitation, Qt::Key_Return);
+  EXPECT_EQ(Byte(field::EXCITATION), 1);
+  EXPECT_EQ(program->mainWindow().focusWidget(), &Find<QCheckBox>("CheckBoxZakazCteni"));
+}
+
 TEST_F(Editor, MouseClickedFlagsAndRadioChoicesReachTheImageAndTheViewRules) {
   ShowPage(1);
   MouseClick(Find<QCheckBox>("CheckBoxZamenaPickup"));
