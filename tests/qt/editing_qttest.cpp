@@ -7,42 +7,28 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTabWidget>
 
 #include "qt/program.h"
 #include "qt/screenshots.h"
+#include "tests/qt/input_events.h"
 #include "tests/qt/modal_answer.h"
 #include "tests/support/temp_dir.h"
 
 namespace zarvell::qt {
 namespace {
 
-void Key(QWidget& widget, int key, const QString& text = {}) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(&widget, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(&widget, &release);
-}
-
 void TypeOver(QLineEdit& edit, const QString& text) {
   edit.setFocus();
   edit.selectAll();
-  for (const QChar c : text) Key(edit, c.unicode(), QString(c));
+  for (const QChar c : text) testutil::Key(&edit, c.unicode(), QString(c));
 }
 
 // On the indicator, which every check box and radio button takes as a hit.
 void MouseClick(QWidget& widget) {
-  const QPointF at(6, widget.height() / 2.0);
-  QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&widget, &release);
+  testutil::Click(&widget, QPoint(6, widget.height() / 2));
 }
 
 class Editor : public ::testing::Test {
@@ -70,7 +56,7 @@ TEST_F(Editor, TypingAndEnterCommitTheFieldAndMoveOn) {
   EXPECT_EQ(limiter.text(), "11000");
   TypeOver(limiter, "1550");
   EXPECT_EQ(Byte(field::LIMITER), 110);  // nothing is stored while typing
-  Key(limiter, Qt::Key_Return);
+  testutil::Key(&limiter, Qt::Key_Return);
   EXPECT_EQ(Byte(field::LIMITER), 15);
   EXPECT_EQ(limiter.text(), "1500");
   EXPECT_EQ(program->mainWindow().focusWidget(), &Find<QLineEdit>("EditPilotLight"));
@@ -87,10 +73,10 @@ TEST_F(Editor, EnterOnACheckBoxCommitsWhatTheKeyboardToggled) {
   ShowPage(0);
   QCheckBox& excitation = Find<QCheckBox>("CheckBoxBuzDlouhe");
   excitation.setFocus();
-  Key(excitation, Qt::Key_Space, QStringLiteral(" "));
+  testutil::Key(&excitation, Qt::Key_Space, QStringLiteral(" "));
   EXPECT_TRUE(excitation.isChecked());
   EXPECT_EQ(Byte(field::EXCITATION), 0);  // the keyboard alone does not commit
-  Key(excitation, Qt::Key_Return);
+  testutil::Key(&excitation, Qt::Key_Return);
   EXPECT_EQ(Byte(field::EXCITATION), 1);
   EXPECT_EQ(program->mainWindow().focusWidget(), &Find<QCheckBox>("CheckBoxZakazCteni"));
 }

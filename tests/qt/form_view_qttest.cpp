@@ -20,6 +20,7 @@
 #include "qt/event_hub.h"
 #include "qt/qt_canvas.h"
 #include "qt/widgets.h"
+#include "tests/qt/input_events.h"
 #include "tests/qt/modal_answer.h"
 #include "tests/qt/test_form.h"
 
@@ -28,25 +29,6 @@ namespace {
 
 using namespace testutil;
 using Log = std::vector<std::string>;
-
-void Click(QWidget* widget, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  const QPointF local(at);
-  const QPointF global(widget->mapToGlobal(at));
-  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                    modifiers);
-  QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                      modifiers);
-  QApplication::sendEvent(widget, &release);
-}
-
-void Key(QWidget* widget, int key, const QString& text = {},
-         Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-  QApplication::sendEvent(widget, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-  QApplication::sendEvent(widget, &release);
-}
 
 class FormViewTest : public ::testing::Test {
  protected:

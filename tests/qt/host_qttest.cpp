@@ -6,10 +6,10 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 
 #include "qt/qt_canvas.h"
 #include "qt/qt_host.h"
+#include "tests/qt/input_events.h"
 #include "tests/qt/modal_answer.h"
 #include "tests/qt/test_form.h"
 #include "tests/support/temp_dir.h"
@@ -145,12 +145,7 @@ TEST_F(HostTest, ModalFormRunsUntilItsOwnEventClosesIt) {
     auto* label = dialog.findChild<QLabel*>(QStringLiteral("LabelClose"));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), "OK");
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(label, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(label, &release);
+    testutil::Click(label, QPoint(2, 2));
   };
   host.ShowModalForm(dialogModel, dialogWindow);
   EXPECT_EQ(dialogWindow.log, std::vector<std::string>{"click LabelClose"});

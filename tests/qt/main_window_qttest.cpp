@@ -7,27 +7,17 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
-#include <QMouseEvent>
 #include <string>
 
 #include "app/design/main_controls.h"
 #include "qt/program.h"
 #include "qt/screenshots.h"
+#include "tests/qt/input_events.h"
 #include "tests/qt/modal_answer.h"
 #include "tests/support/temp_dir.h"
 
 namespace zarvell::qt {
 namespace {
-
-void ClickLabel(QLabel& label) {
-  const QPointF at(2, 2);
-  QMouseEvent press(QEvent::MouseButtonPress, at, label.mapToGlobal(at), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&label, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, label.mapToGlobal(at), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&label, &release);
-}
 
 TEST(MainWindow, ComesUpWithEveryControlSwitchesLanguageAndSavesOnExit) {
   testutil::TempDir config;
@@ -40,7 +30,7 @@ TEST(MainWindow, ComesUpWithEveryControlSwitchesLanguageAndSavesOnExit) {
     aboutTitles.push_back(dialog.windowTitle().toStdString());
     auto* exit = dialog.findChild<QLabel*>(QStringLiteral("LabelExit"));
     ASSERT_NE(exit, nullptr);
-    ClickLabel(*exit);
+    testutil::Click(exit, QPoint(2, 2));
   };
   {
     const std::vector<std::string> noArguments;
