@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "link/posix_serial_port.h"
 #include "qt/program.h"
 #include "qt/screenshots.h"
 
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   zarvell::qt::ConfigureApplication();
   const std::vector<std::string> args(argv + 1, argv + argc);
-  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args);
+  zarvell::link::PosixSerialPort port;
+  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port);
 
   // ZARVELL_SCREENSHOT=<dir>: picture every page, then close as the user would.
   bool screenshotsSaved = true;

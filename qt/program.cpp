@@ -25,8 +25,9 @@ void ConfigureApplication() {
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.Image())));
 }
 
-Program::Program(const std::filesystem::path& configDir, std::span<const std::string> args)
-    : form_(state_, host_, ConfigPathsIn(configDir)) {
+Program::Program(const std::filesystem::path& configDir, std::span<const std::string> args,
+                 link::SerialPort& port)
+    : form_(state_, host_, port, ConfigPathsIn(configDir)) {
   view_ = BuildForm(form_.controls(), form_, FormRoot::MainWindow, nullptr);
   host_.SetMainView(view_.get());
   hub_.Attach(*view_);

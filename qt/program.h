@@ -11,6 +11,7 @@
 
 #include "app/form_hlav.h"
 #include "app/process_state.h"
+#include "link/serial_port.h"
 #include "qt/event_hub.h"
 #include "qt/form_view.h"
 #include "qt/qt_host.h"
@@ -23,8 +24,9 @@ void ConfigureApplication();
 class Program {
  public:
   // Settings and dump live in `configDir`; `args` are the command-line arguments after the
-  // program name. Shows the main window.
-  Program(const std::filesystem::path& configDir, std::span<const std::string> args);
+  // program name; the unit is reached through `port`. Shows the main window.
+  Program(const std::filesystem::path& configDir, std::span<const std::string> args,
+          link::SerialPort& port);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

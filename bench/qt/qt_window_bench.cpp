@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "qt/program.h"
+#include "sim/in_process_ports.h"
 
 namespace zarvell::qt {
 namespace {
@@ -17,9 +18,16 @@ const std::filesystem::path kNoConfig =
     std::filesystem::temp_directory_path() / "zarvell-bench-no-config";
 const std::vector<std::string> kNoArguments;
 
+// COM1 opens, and no unit answers.
+struct Bench {
+  sim::AdapterWithoutUnit com1{"/dev/ttyUSB0"};
+  Program program{kNoConfig, kNoArguments, com1.ports};
+};
+
 void BM_WindowComesUp(benchmark::State& state) {
+  sim::AdapterWithoutUnit com1{"/dev/ttyUSB0"};
   for (auto _ : state) {
-    Program program(kNoConfig, kNoArguments);
+    Program program(kNoConfig, kNoArguments, com1.ports);
     benchmark::DoNotOptimize(&program);
     state.PauseTiming();
     program.mainWindow().hide();
@@ -29,7 +37,8 @@ void BM_WindowComesUp(benchmark::State& state) {
 BENCHMARK(BM_WindowComesUp)->Unit(benchmark::kMillisecond);
 
 void BM_LanguageSwitchOnScreen(benchmark::State& state) {
-  Program program(kNoConfig, kNoArguments);
+  Bench bench;
+  Program& program = bench.program;
   FormView& view = program.view();
   const ui::ControlIndex czech = view.model.Find("MenuCzech");
   const ui::ControlIndex german = view.model.Find("MenuGerman");
@@ -45,7 +54,8 @@ BENCHMARK(BM_LanguageSwitchOnScreen)->Unit(benchmark::kMicrosecond);
 // A map cell typed and left, with the refresh of every control copied to the widgets: what a
 // user waits for between two fields.
 void BM_EditOnScreen(benchmark::State& state) {
-  Program program(kNoConfig, kNoArguments);
+  Bench bench;
+  Program& program = bench.program;
   FormView& view = program.view();
   const ui::ControlIndex cell = view.model.Find("Edit145");
   bool high = false;
@@ -60,7 +70,8 @@ BENCHMARK(BM_EditOnScreen)->Unit(benchmark::kMicrosecond);
 // Switching the map page between the table and the 2D graph: the view rules show and hide
 // some 150 widgets.
 void BM_MapViewSwitchOnScreen(benchmark::State& state) {
-  Program program(kNoConfig, kNoArguments);
+  Bench bench;
+  Program& program = bench.program;
   FormView& view = program.view();
   const ui::ControlIndex table = view.model.Find("AMapForm");
   const ui::ControlIndex graph = view.model.Find("AMapModeGraph");
@@ -74,7 +85,8 @@ void BM_MapViewSwitchOnScreen(benchmark::State& state) {
 BENCHMARK(BM_MapViewSwitchOnScreen)->Unit(benchmark::kMicrosecond);
 
 void BM_IdleTickOnScreen(benchmark::State& state) {
-  Program program(kNoConfig, kNoArguments);
+  Bench bench;
+  Program& program = bench.program;
   FormView& view = program.view();
   for (auto _ : state) program.hub().Run([&] { view.events.OnTick(); });
 }

@@ -12,17 +12,20 @@ namespace zarvell {
 
 using namespace app;
 
-TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, ConfigPaths paths)
+TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort& port,
+                     ConfigPaths paths)
     : process_(process),
       host_(host),
       paths_(std::move(paths)),
       controls_(NewMainControls()),
-      about_(process, host) {
+      about_(process, host),
+      link_(port, comPorts_) {
   ResetAxisMemory(axisMemory_);
 }
 
 void TFormHlav::FormCreate(std::span<const std::string> args) {
-  comPortIndex_ = 1;
+  BuildComMenu();
+  link_.comPortIndex = 1;
   image_.block[field::BIKE] = 20;
   bool bikeChanged = false;
   LoadDefaults(image_, bikeChanged);
@@ -50,10 +53,13 @@ void TFormHlav::FormCreate(std::span<const std::string> args) {
       process_.languageIndex = static_cast<std::uint8_t>(match - std::begin(kLanguageWords));
     }
   }
+  // The first tick already finds the link silent.
+  link_.silentTicks = link::ComLink::kSilentLimit;
   Sanitize();
   LoadMessages(texts_, process_.languageIndex, controls_);
   ShowImage();
   InitHistory();
+  OpenComPort();
   ApplyCaptions(texts_, process_.languageIndex, controls_);
   // The captions replace the list entries, which drops their selections.
   ShowImage();
@@ -70,27 +76,39 @@ void TFormHlav::FormCreate(std::span<const std::string> args) {
 }
 
 void TFormHlav::FormClose() {
+  CloseComPort();
   CommitControls();
   Sanitize();
   SaveSettings();
 }
 
 void TFormHlav::Timer1Timer() {
+  PollReceive();
+  if (transfer_.mode() != link::TransferMode::Idle) {
+    ShowTransferEvent(transfer_.Step(image_));
+  } else {
+    if (transfer_.MonitorDue()) link_.SendFrame(link::BuildFrame(link::code::kMonitor));
+    TransferIdleDisplay();
+  }
   if (messageTicks_ > 0) {
     --messageTicks_;
     controls_.SetVisible(LabelHlaseni, !printing_);
   } else {
     controls_.SetVisible(LabelHlaseni, false);
     controls_.SetVisible(CGaugeProgram, false);
-    programDone_ = false;
+    transfer_.ClearProgramDone();
   }
+  const link::ComLink::WatchdogResult watchdog = link_.Watchdog();
+  if (watchdog.reopenDue) OpenComPort();
+  controls_.SetVisible(LabelSpojeni, watchdog.lost && !printing_);
   // A version warning means nothing while there is no link.
   if (controls_[LabelSpojeni].visible) controls_.SetVisible(LabelVersion, false);
+  link::HighlightOperatingPoint(image_, live_, controls_);
 }
 
 void TFormHlav::Sanitize() {
   SanitizeImage(image_, axisMemory_, process_.axis,
-                {process_.languageIndex, comPortIndex_, autoPortIndex_});
+                {process_.languageIndex, link_.comPortIndex, link_.autoPortIndex});
 }
 
 void TFormHlav::SwitchLanguage(std::uint8_t language) {

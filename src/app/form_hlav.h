@@ -12,6 +12,11 @@
 #include "app/process_state.h"
 #include "app/settings.h"
 #include "app/texts/text_table.h"
+#include "link/block_transfer.h"
+#include "link/com_link.h"
+#include "link/com_ports.h"
+#include "link/live_display.h"
+#include "link/serial_port.h"
 #include "mapedit/sanitize.h"
 #include "params/image.h"
 #include "ui/control_model.h"
@@ -20,9 +25,10 @@
 
 namespace zarvell {
 
-class TFormHlav final : public ui::FormEvents {
+class TFormHlav final : public ui::FormEvents, private link::TransferLink {
  public:
-  TFormHlav(ProcessState& process, ui::FormHost& host, ConfigPaths paths);
+  // The window talks to the unit through `port`, on the device of the chosen COM number.
+  TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort& port, ConfigPaths paths);
 
   ui::ControlModel& controls() { return controls_; }
   const ui::ControlModel& controls() const { return controls_; }
@@ -31,6 +37,9 @@ class TFormHlav final : public ui::FormEvents {
   TFormAbout& about() { return about_; }
   bool testMode() const { return testMode_; }
   std::uint32_t redrawFlags() const { return redrawFlags_; }
+  const link::ComLink& comLink() const { return link_; }
+  const link::BlockTransfer& transfer() const { return transfer_; }
+  const link::LiveState& live() const { return live_; }
 
   // Start-up, with the program's arguments after the program name; the first may name the
   // language ("ENGLISH", "DEUTSCH", "FRANCE", "CESKY").
@@ -68,6 +77,12 @@ class TFormHlav final : public ui::FormEvents {
   void SpeedButtonZpetClick();
   void SpeedButtonZnovuClick();
 
+  // The unit.
+  void MenuCom1Click(ui::ControlIndex entry);
+  void MenuProgramClick();
+  void MenuVerifyClick();
+  void MenuReadClick();
+
   void MenuEnglishClick();
   void MenuGermanClick();
   void MenuFrenchClick();
@@ -93,8 +108,24 @@ class TFormHlav final : public ui::FormEvents {
   void RestoreSnapshot();
   void UpdateUndoButtons();
   void ShowSnapshotStep();
-  // Programs the image into the unit; the link subsystem brings the transfer itself.
-  void StartProgramming() {}
+
+  // The link to the unit.
+  void BuildComMenu();
+  void OpenComPort();
+  void CloseComPort() { link_.Close(); }
+  void PollReceive();
+  void HandleMonitorReply(link::FrameView reply);
+  void HandleTransferReply(link::FrameView reply);
+  void ShowTransferEvent(link::TransferEvent event);
+  void StartTransfer(link::TransferMode mode, TextEntry label);
+  // Programs the image as it stands; the edit path has already committed the controls.
+  void StartProgramming();
+  void TransferIdleDisplay();
+  void SetStatus(std::string_view text, ui::Colour colour);
+  // link::TransferLink
+  void SendFrame(const link::Frame& frame) override { link_.SendFrame(frame); }
+  void UnitIdentified(const link::UnitInfoBlock& block) override;
+  void RefreshImage() override;
 
   WindowSettings CurrentSettings() const;
   void LoadSettings();
@@ -110,17 +141,19 @@ class TFormHlav final : public ui::FormEvents {
   TextTable texts_{};
   AxisMemory axisMemory_{};
   std::string iniDir_;  // last folder of the file dialogs
-  std::uint8_t comPortIndex_ = 0;
-  std::uint8_t autoPortIndex_ = 0;
+  link::ComPortMap comPorts_;
+  link::ComLink link_;
+  link::BlockTransfer transfer_{*this};
+  link::LiveState live_;
   std::uint8_t messageTicks_ = 0;
   std::uint32_t redrawFlags_ = 2;  // 1 repaint the graphs, 2 recompute their layout first
-  int liveServoIndex_ = 0;         // the servo point nearest the live engine speed
   std::string firmwareName_;       // the unit's program version, date and time
   std::string firmwareDate_;
   std::string firmwareTime_;
   bool refreshGuard_ = false;  // set while the image is copied into the controls
   bool bikeChanged_ = false;
-  bool programDone_ = false;
+  // A programming run was verified; its OK waits for the unit to say whether it is saving.
+  bool saveReportDue_ = false;
   bool printing_ = false;
   bool testMode_ = false;
 };

@@ -125,7 +125,7 @@ void TFormHlav::ServoStep(int direction) {
   if (controls_[CheckBoxServoAll].checked) {
     for (std::size_t i = 0; i < field::kAxisPoints; ++i) step(image_[field::SERVO_MV + i]);
   } else {
-    step(image_[field::SERVO_MV + std::clamp(liveServoIndex_, 0, 9)]);
+    step(image_[field::SERVO_MV + std::min<std::size_t>(live_.servoIndex, 9)]);
   }
   AfterEdit();
 }

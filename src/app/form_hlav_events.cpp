@@ -31,7 +31,17 @@ bool CommitsOnMouseRelease(ui::ControlIndex id) {
 
 void TFormHlav::OnClick(ui::ControlIndex id) {
   if (CommitsOnMouseRelease(id)) return CheckBoxMouseUp(id);
+  if (id >= MenuCom1 && id <= MenuCom31) return MenuCom1Click(id);
   switch (id) {
+    case MenuRead:
+    case ButtonRead:
+      return MenuReadClick();
+    case MenuVerify:
+    case BitBtnVerify:
+      return MenuVerifyClick();
+    case MenuProgram:
+    case BitBtnProgram:
+      return MenuProgramClick();
     case CheckBoxZakazCteni:
       return CheckBoxZakazCteniClick();
     case AMapForm:

@@ -35,11 +35,6 @@ ui::Rect UsableWindowRect(const WindowSettings& stored, ui::Rect centred, ui::Si
   return rect;
 }
 
-IniFile ReadIni(const std::filesystem::path& path) {
-  const auto text = ReadWholeFile(path);
-  return text ? IniFile::Parse(*text) : IniFile::Parse("");
-}
-
 }  // namespace
 
 // What the settings file holds, as the window stands now. Before the file is read these are
@@ -51,8 +46,8 @@ WindowSettings TFormHlav::CurrentSettings() const {
   values.top = rect.top;
   values.height = rect.height;
   values.width = rect.width;
-  values.comPortIndex = comPortIndex_;
-  values.autoPortIndex = autoPortIndex_;
+  values.comPortIndex = link_.comPortIndex;
+  values.autoPortIndex = link_.autoPortIndex;
   values.languageIndex = process_.languageIndex;
   values.file = texts_[CurrentFileName];
   values.iniDir = iniDir_;
@@ -63,11 +58,11 @@ WindowSettings TFormHlav::CurrentSettings() const {
 void TFormHlav::LoadSettings() {
   const ui::Rect centred = controls_[FormHlav].rect;
   WindowSettings values = CurrentSettings();
-  ReadWindowSettings(ReadIni(paths_.settings), values);
+  ReadWindowSettings(IniFile::Load(paths_.settings), values);
 
   controls_.SetRect(FormHlav, UsableWindowRect(values, centred, host_.ScreenSize()));
-  comPortIndex_ = values.comPortIndex;
-  autoPortIndex_ = values.autoPortIndex;
+  link_.comPortIndex = values.comPortIndex;
+  link_.autoPortIndex = values.autoPortIndex;
   process_.languageIndex = values.languageIndex;
   texts_[CurrentFileName] = values.file;
   iniDir_ = values.iniDir;
@@ -83,7 +78,7 @@ void TFormHlav::SaveSettings() {
   // which, like the dump, is not reported.
   std::error_code ignored;
   std::filesystem::create_directories(paths_.settings.parent_path(), ignored);
-  IniFile ini = ReadIni(paths_.settings);
+  IniFile ini = IniFile::Load(paths_.settings);
   WriteWindowSettings(ini, CurrentSettings());
   WriteFileAtomically(paths_.settings, ini.Serialize());
   SaveImageDump(paths_.imageDump, image_);

@@ -7,10 +7,14 @@
 namespace zarvell {
 
 std::string FormatImageDump(const ParameterImage& image) {
+  return FormatDumpBytes(image.block);
+}
+
+std::string FormatDumpBytes(std::span<const std::uint8_t> bytes) {
   std::string text;
-  text.reserve(ParameterImage::kBlockSize * 6 + 24);
-  for (std::size_t i = 0; i < ParameterImage::kBlockSize; ++i) {
-    AppendRightAligned(text, image[i], 5);
+  text.reserve(bytes.size() * 6 + 24);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    AppendRightAligned(text, bytes[i], 5);
     text += ' ';
     const std::size_t count = i + 1;
     if (count % 10 == 0) text += '\n';

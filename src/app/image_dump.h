@@ -2,7 +2,9 @@
 // numbers, so that the next start shows the set that was on screen at exit.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,8 @@ namespace zarvell {
 // "%5u " per number, a line end after every tenth, an empty line after the 100th and the 200th,
 // no line end after the 207th.
 std::string FormatImageDump(const ParameterImage& image);
+// The same layout for any run of bytes, such as a unit's 200.
+std::string FormatDumpBytes(std::span<const std::uint8_t> bytes);
 
 // Stores the low byte of the k-th number into block byte k-1, for at most 207 numbers.
 // Reading stops at the end of the text or at the first word that is not a number; the bytes

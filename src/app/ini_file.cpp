@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstddef>
 
+#include "fileio/files.h"
+
 namespace zarvell {
 namespace {
 
@@ -83,6 +85,11 @@ Location Locate(const std::vector<std::string>& lines, std::string_view section,
 }
 
 }  // namespace
+
+IniFile IniFile::Load(const std::filesystem::path& path) {
+  const auto text = ReadWholeFile(path);
+  return Parse(text ? std::string_view(*text) : std::string_view());
+}
 
 IniFile IniFile::Parse(std::string_view text) {
   IniFile ini;

@@ -6,6 +6,7 @@
 // missing section at the end of the file, and keeps every other line as it was.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ namespace zarvell {
 class IniFile {
  public:
   static IniFile Parse(std::string_view text);
+  // The file's contents; a missing or unreadable file reads as an empty one.
+  static IniFile Load(const std::filesystem::path& path);
   // The file's text; lines end in LF.
   std::string Serialize() const;
 

@@ -61,6 +61,10 @@ struct Colour {
 };
 inline constexpr Colour kBlack = Colour::Rgb(0u);
 inline constexpr Colour kRed = Colour::Rgb(0xFF0000u);
+inline constexpr Colour kYellow = Colour::Rgb(0xFFFF00u);
+inline constexpr Colour kLime = Colour::Rgb(0x00FF00u);
+inline constexpr Colour kFuchsia = Colour::Rgb(0xFF00FFu);
+inline constexpr Colour kAqua = Colour::Rgb(0x00FFFFu);
 inline constexpr Colour kWhite = Colour::Rgb(0xFFFFFFu);
 
 // "btnface", "window" or "#rrggbb".

@@ -13,6 +13,7 @@
 
 #include "qt/program.h"
 #include "qt/screenshots.h"
+#include "sim/in_process_ports.h"
 #include "tests/qt/input_events.h"
 #include "tests/qt/modal_answer.h"
 #include "tests/support/temp_dir.h"
@@ -33,8 +34,6 @@ void MouseClick(QWidget& widget) {
 
 class Editor : public ::testing::Test {
  protected:
-  Editor() { config.Write("Zarvell_v75.ini", "[FORM_HLAV]\r\nComPort=31\r\n"); }
-
   template <class W>
   W& Find(const char* name) {
     W* widget = program->mainWindow().findChild<W*>(QString::fromLatin1(name));
@@ -46,8 +45,9 @@ class Editor : public ::testing::Test {
 
   testutil::TempDir config;
   testutil::ModalAnswerer answerer{QMessageBox::No};
+  sim::AdapterWithoutUnit com1{"/dev/ttyUSB0"};
   std::unique_ptr<Program> program =
-      std::make_unique<Program>(config.path(), std::vector<std::string>{});
+      std::make_unique<Program>(config.path(), std::vector<std::string>{}, com1.ports);
 };
 
 TEST_F(Editor, TypingAndEnterCommitTheFieldAndMoveOn) {

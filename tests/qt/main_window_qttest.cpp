@@ -12,6 +12,7 @@
 #include "app/design/main_controls.h"
 #include "qt/program.h"
 #include "qt/screenshots.h"
+#include "sim/in_process_ports.h"
 #include "tests/qt/input_events.h"
 #include "tests/qt/modal_answer.h"
 #include "tests/support/temp_dir.h"
@@ -21,9 +22,7 @@ namespace {
 
 TEST(MainWindow, ComesUpWithEveryControlSwitchesLanguageAndSavesOnExit) {
   testutil::TempDir config;
-  // The automatic port search reports nothing when no unit is found; a fresh settings file
-  // would pick COM1 and report that it cannot be opened.
-  config.Write("Zarvell_v75.ini", "[FORM_HLAV]\r\nComPort=31\r\n");
+  sim::AdapterWithoutUnit com1{"/dev/ttyUSB0"};
   testutil::ModalAnswerer answerer;
   std::vector<std::string> aboutTitles;
   answerer.onDialog = [&](QDialog& dialog) {
@@ -34,7 +33,7 @@ TEST(MainWindow, ComesUpWithEveryControlSwitchesLanguageAndSavesOnExit) {
   };
   {
     const std::vector<std::string> noArguments;
-    Program program(config.path(), noArguments);
+    Program program(config.path(), noArguments, com1.ports);
     QWidget& main = program.mainWindow();
     EXPECT_EQ(main.size(), QSize(984, 703));
     EXPECT_TRUE(main.isVisible());

@@ -1,5 +1,6 @@
 // The real main window, started headless on a scripted host with its settings in `dir`, and
-// the user's gestures on it.
+// the user's gestures on it. Its COM1 is a serial adapter with no unit behind it until the test
+// connects the simulated unit.
 #pragma once
 
 #include <filesystem>
@@ -8,15 +9,23 @@
 #include <vector>
 
 #include "app/form_hlav.h"
+#include "sim/in_process_ports.h"
+#include "sim/unit_sim.h"
 #include "ui/scripted_host.h"
 
 namespace zarvell::testutil {
 
 class Window {
  public:
-  explicit Window(const std::filesystem::path& dir, std::vector<std::string> args = {}) {
+  static constexpr char kCom1[] = "/dev/ttyUSB0";
+
+  enum class Com1 { Adapter, Absent };
+
+  explicit Window(const std::filesystem::path& dir, std::vector<std::string> args = {},
+                  Com1 com1 = Com1::Adapter) {
     host.SetScreenSize({1280, 1024});
-    form = std::make_unique<TFormHlav>(process, host, ConfigPathsIn(dir));
+    if (com1 == Com1::Adapter) ports.Attach(kCom1, adapter);
+    form = std::make_unique<TFormHlav>(process, host, ports, ConfigPathsIn(dir));
     form->FormCreate(args);
   }
   const ui::Control& operator[](app::ControlId id) const { return form->controls()[id]; }
@@ -47,8 +56,21 @@ class Window {
     Select(app::ComboBoxBike, listPosition);
   }
 
+  // The simulated unit behind the cable of COM1.
+  void ConnectUnit() { ports.Attach(kCom1, unit); }
+  // Ticks of the window's timer; the unit lives through the same time.
+  void Tick(int count = 1) {
+    for (int i = 0; i < count; ++i) {
+      unit.Tick();
+      form->Timer1Timer();
+    }
+  }
+
   ProcessState process;
   ui::ScriptedHost host;
+  sim::InProcessPorts ports;
+  sim::SilentDevice adapter;
+  sim::UnitSim unit;
   std::unique_ptr<TFormHlav> form;
 };
 

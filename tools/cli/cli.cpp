@@ -4,20 +4,17 @@
 #include <ostream>
 
 #include "app/image_dump.h"
-#include "app/process_state.h"
-#include "app/texts/messages.h"
 #include "fileio/files.h"
+#include "link_commands.h"
+#include "params/ign_file.h"
 #include "params/presets.h"
 #include "play.h"
+#include "session.h"
 
 namespace zarvell {
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitCannotOpen = 1;
-constexpr int kExitNotAccepted = 2;
-constexpr int kExitUsage = 64;
-constexpr std::uint8_t kStartupBike = 20;
+using namespace cli;
 
 constexpr char kHelp[] =
     R"(zarvell-cli - the Zarvell ignition tool from the command line
@@ -36,6 +33,17 @@ Usage:
                                   screen through the user actions in SCRIPT
                                   (see docs/PLAY.md); ARG is the program's
                                   first argument, such as CESKY
+  zarvell-cli read --port DEV     read the unit's parameter set, verify it, and
+                                  print it as a .ign file
+  zarvell-cli program --port DEV FILE
+                                  program FILE into the unit, verify it and wait
+                                  until the unit has saved it
+  zarvell-cli verify --port DEV FILE
+                                  compare the unit's set with FILE
+  zarvell-cli monitor --port DEV [--count N]
+                                  print the unit's live values, one line per
+                                  reply (about three a second), N times or
+                                  until interrupted
   zarvell-cli --help              this text
 
 A file is read over the start-up set of bike 20: whatever the file does not
@@ -44,55 +52,22 @@ formats 54 and 48 are read with a warning. Warnings go to standard error,
 results to standard output, so  zarvell-cli normalize old.ign > new.ign
 converts an old file.
 
+DEV is a device path such as /dev/ttyUSB0, or a COM name such as COM5, which
+names the device the program's COM menu gives it (see [PORTS] in its settings).
+The transfers talk exactly as the program does: one frame every 55 ms tick,
+sent again after four silent ticks, given up after five sends.
+
 Exit status:
   0   done
   1   FILE cannot be opened
   2   FILE is not a parameter file of format 75, 54 or 48, or a line of a
       play SCRIPT cannot be carried out (the message names the line)
+  3   the serial port cannot be opened
+  4   the unit did not answer, or its set differs (Program, Verify or Read
+      error)
+  5   the unit refused: it runs another program version, or forbids reading
   64  the command line is wrong
 )";
-
-// The reader's messages in English, from the window's own message table.
-class StderrMessages : public IgnMessageSink {
- public:
-  explicit StderrMessages(std::ostream& err) : err_(err) {
-    LoadMessageEntries(texts_, 0, MessageLoader::Messages);
-  }
-  void Show(IgnMessage message) override {
-    err_ << texts_[message == IgnMessage::OlderFormat ? MsgOlderIgnFile : MsgIgnVersionMismatch]
-         << '\n';
-  }
-
- private:
-  std::ostream& err_;
-  TextTable texts_;
-};
-
-// What the program holds right after it starts: an all-zero image, the bike, the default set
-// with the bike's preset, validated once.
-struct Session {
-  ProcessState process;
-  AxisMemory axisMemory;
-  std::uint8_t comPortIndex = 0;
-  std::uint8_t autoPortIndex = 0;
-  ParameterImage image;
-
-  explicit Session(std::uint8_t bike) {
-    image[field::BIKE] = bike;
-    bool bikeChanged = false;
-    LoadDefaults(image, bikeChanged);
-    Sanitize();
-  }
-  void Sanitize() {
-    SanitizeImage(image, axisMemory, process.axis,
-                  {process.languageIndex, comPortIndex, autoPortIndex});
-  }
-};
-
-int Usage(std::ostream& err, const std::string& problem) {
-  err << "zarvell-cli: " << problem << "\nTry 'zarvell-cli --help'.\n";
-  return kExitUsage;
-}
 
 int New(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   int bike = kStartupBike;
@@ -107,24 +82,6 @@ int New(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   Session session(static_cast<std::uint8_t>(bike));
   out << WriteIgnFile(session.image);
-  return kExitOk;
-}
-
-// Reads FILE over the start-up set and validates it as the program's Open does.
-int ReadOver(const std::vector<std::string>& args, std::ostream& err, Session& session) {
-  if (args.size() != 2) return Usage(err, "usage: zarvell-cli " + args[0] + " FILE");
-  const std::optional<std::string> text = ReadWholeFile(args[1]);
-  if (!text) {
-    err << "zarvell-cli: " << args[1] << ": Open file error!\n";
-    return kExitCannotOpen;
-  }
-  StderrMessages messages(err);
-  if (ReadIgnFile(*text, session.image, session.process.ignReader, messages) == 0) {
-    err << "zarvell-cli: " << args[1]
-        << ": not a parameter file (no MORVALIS_KEY with format 75, 54 or 48)\n";
-    return kExitNotAccepted;
-  }
-  session.Sanitize();
   return kExitOk;
 }
 
@@ -159,9 +116,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "new") return New(args, out, err);
   if (command == "bikes" && args.size() == 1) return Bikes(out);
   if (command == "play") return Play(args, out, err);
+  if (command == "read" || command == "program" || command == "verify" || command == "monitor") {
+    return RunLinkCommand(args, out, err);
+  }
   if (command == "normalize" || command == "image") {
+    if (args.size() != 2) return Usage(err, "usage: zarvell-cli " + command + " FILE");
     Session session(kStartupBike);
-    const int status = ReadOver(args, err, session);
+    const int status = ReadOver(args[1], err, session);
     if (status != kExitOk) return status;
     out << (command == "normalize" ? WriteIgnFile(session.image) : FormatImageDump(session.image));
     return kExitOk;

@@ -9,12 +9,15 @@
 
 #include "app/form_hlav.h"
 #include "app/image_dump.h"
+#include "sim/in_process_ports.h"
+#include "sim/unit_sim.h"
 #include "ui/control.h"
 #include "ui/scripted_host.h"
 
 namespace zarvell {
 
 using namespace app;
+using link::ComPortMap;
 namespace {
 
 using Words = std::vector<std::string>;
@@ -61,7 +64,9 @@ class Player {
  public:
   Player(const std::filesystem::path& configDir, std::span<const std::string> args,
          std::ostream& out)
-      : window_(process_, host_, ConfigPathsIn(configDir)), out_(out) {
+      : window_(process_, host_, ports_, ConfigPathsIn(configDir)), out_(out) {
+    // COM1 starts as a serial adapter with nothing behind it.
+    ports_.Attach(ComPortMap().DevicePath(1), adapter_);
     window_.FormCreate(args);
   }
 
@@ -88,7 +93,12 @@ class Player {
     } else if (verb == "answer" && w.size() == 2) {
       host_.QueueAnswer(Answer(w[1]));
     } else if (verb == "tick" && w.size() <= 2) {
-      for (int n = w.size() == 2 ? Number(w[1]) : 1; n > 0 && !Closed(); --n) window_.OnTick();
+      for (int n = w.size() == 2 ? Number(w[1]) : 1; n > 0 && !Closed(); --n) {
+        unit_.Tick();
+        window_.OnTick();
+      }
+    } else if (verb == "unit" && w.size() >= 2) {
+      Unit(w);
     } else if (verb == "mouse" && w.size() >= 5) {
       Mouse(w);
     } else if (verb == "wheel" && w.size() >= 5) {
@@ -179,10 +189,66 @@ class Player {
     window_.OnMouse(Control(w, 1), event);
   }
 
+  // The simulated unit: plugged into the cable of the chosen COM number, or out again.
+  void Unit(const Words& w) {
+    const std::string& what = w[1];
+    if (what == "connect" && w.size() == 2) {
+      ports_.Attach(window_.comLink().DevicePath(), unit_);
+    } else if (what == "unplug" && w.size() == 2) {
+      ports_.Attach(window_.comLink().DevicePath(), adapter_);
+    } else if (what == "set" && w.size() == 4) {
+      const int byte = Number(w[2]);
+      if (byte < 0 || byte >= 200) throw ScriptError{"the unit has bytes 0 to 199"};
+      unit_.SetParam(static_cast<std::size_t>(byte), Byte(w[3]));
+    } else if (what == "live" && w.size() == 4) {
+      unit_.SetLive(static_cast<std::uint16_t>(Number(w[2])), Byte(w[3]));
+    } else if (what == "fault" && w.size() >= 3) {
+      Fault(w);
+    } else {
+      throw ScriptError{"unit connect|unplug|set BYTE VALUE|live RPM TPS|fault ..."};
+    }
+  }
+
+  void Fault(const Words& w) {
+    const std::string& fault = w[2];
+    const auto value = [&] {
+      if (w.size() != 4) throw ScriptError{"unit fault " + fault + " takes a number"};
+      return Byte(w[3]);
+    };
+    if (fault == "clear" && w.size() == 3) {
+      unit_.ClearFaults();
+    } else if (fault == "refuse" && w.size() == 3) {
+      unit_.RefuseReadOut(true);
+    } else if (fault == "drop") {
+      unit_.DropEveryReply(value());
+    } else if (fault == "corrupt") {
+      unit_.CorruptBlock(value());
+    } else if (fault == "late") {
+      unit_.ReplyLate(value());
+    } else if (fault == "version") {
+      unit_.ReportVersion(value());
+    } else if (fault == "silent") {
+      unit_.GoSilent(value());
+    } else {
+      throw ScriptError{
+          "unit fault drop N|corrupt BLOCK|late TICKS|version V|refuse|silent TICKS|clear"};
+    }
+  }
+
+  static std::uint8_t Byte(const std::string& word) {
+    const int value = Number(word);
+    if (value < 0 || value > 255) throw ScriptError{"'" + word + "' is not a byte value"};
+    return static_cast<std::uint8_t>(value);
+  }
+
   void Print(const Words& w) {
     const ui::ControlModel& c = window_.controls();
     if (w.size() == 2 && w[1] == "image") {
       out_ << FormatImageDump(window_.image()) << '\n';
+    } else if (w.size() == 2 && w[1] == "unit") {
+      std::string dump = FormatDumpBytes(unit_.Params());
+      while (!dump.empty() && dump.back() == '\n') dump.pop_back();
+      out_ << dump << '\n';
     } else if (w.size() == 2 && w[1] == "caption") {
       out_ << c[FormHlav].caption << '\n';
     } else if (w.size() == 2 && w[1] == "focus") {
@@ -195,7 +261,7 @@ class Player {
     } else if (w.size() == 3) {
       out_ << Property(c[Control(w, 1)], w[2]) << '\n';
     } else {
-      throw ScriptError{"print image|caption|page|focus|messages, or print NAME PROPERTY"};
+      throw ScriptError{"print image|unit|caption|page|focus|messages, or print NAME PROPERTY"};
     }
   }
 
@@ -224,6 +290,9 @@ class Player {
 
   ProcessState process_;
   ui::ScriptedHost host_;
+  sim::InProcessPorts ports_;
+  sim::SilentDevice adapter_;
+  sim::UnitSim unit_;
   TFormHlav window_;
   std::ostream& out_;
   bool closed_ = false;

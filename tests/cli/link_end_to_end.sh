@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# zarvell-cli against zarvell-unit-sim over a real pseudo-terminal: program, verify and read
+# give back the file programmed; the unit's refusals and faults give their exit statuses.
+#   link_end_to_end.sh UNIT_SIM CLI
+set -euo pipefail
+sim=$1
+cli=$2
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# start_unit NAME [OPTIONS...]: a simulated unit reachable at $work/NAME
+start_unit() {
+  local name=$1
+  shift
+  "$sim" --link "$work/$name" "$@" >/dev/null &
+  pids+=($!)
+  for _ in $(seq 50); do
+    [ -e "$work/$name" ] && return 0
+    sleep 0.1
+  done
+  fail "the simulated unit did not come up"
+}
+
+# expect STATUS COMMAND...: runs the command, which must end with STATUS
+expect() {
+  local want=$1 got=0
+  shift
+  "$@" 2>"$work/err" >"$work/out" || got=$?
+  [ "$got" -eq "$want" ] || fail "$* ended with $got, not $want: $(cat "$work/err")"
+}
+
+export XDG_CONFIG_HOME=$work/config
+"$cli" new --bike 5 >"$work/bike5.ign"
+"$cli" new --bike 20 >"$work/bike20.ign"
+cmp -s "$work/bike5.ign" "$work/bike20.ign" && fail "the two sets must differ"
+
+start_unit unit
+expect 0 "$cli" program --port "$work/unit" "$work/bike5.ign"
+grep -q "programmed, verified and saved" "$work/err" || fail "program: $(cat "$work/err")"
+expect 0 "$cli" verify --port "$work/unit" "$work/bike5.ign"
+expect 0 "$cli" read --port "$work/unit"
+cmp "$work/out" "$work/bike5.ign" || fail "the file read back differs from the file programmed"
+expect 4 "$cli" verify --port "$work/unit" "$work/bike20.ign"
+grep -q "Verify error!" "$work/err" || fail "verify of another set: $(cat "$work/err")"
+
+# A COM name is looked up in the program's own settings.
+mkdir -p "$XDG_CONFIG_HOME/zarvell"
+printf '[PORTS]\nCOM7=%s\n' "$work/unit" >"$XDG_CONFIG_HOME/zarvell/Zarvell_v75.ini"
+expect 0 "$cli" verify --port COM7 "$work/bike5.ign"
+expect 3 "$cli" verify --port "$work/absent" "$work/bike5.ign"
+grep -q "Com opening error!" "$work/err" || fail "absent port: $(cat "$work/err")"
+
+expect 3 "$cli" monitor --port "$work/absent"
+expect 0 "$cli" monitor --port "$work/unit" --count 2
+[ "$(grep -c '^rpm=' "$work/out")" -eq 2 ] || fail "monitor printed: $(cat "$work/out")"
+
+start_unit lossy --drop 5
+expect 0 "$cli" program --port "$work/lossy" "$work/bike5.ign"
+
+start_unit old --version 74
+expect 5 "$cli" program --port "$work/old" "$work/bike5.ign"
+grep -q "Unmatched version of PC and Ignition programs!  PC-75, IGN-74" "$work/err" ||
+  fail "version 74: $(cat "$work/err")"
+
+start_unit locked --refuse
+expect 5 "$cli" read --port "$work/locked"
+grep -q "No reading!" "$work/err" || fail "refused read: $(cat "$work/err")"
+[ -s "$work/out" ] && fail "a refused read printed a file"
+
+start_unit broken --corrupt 1
+expect 4 "$cli" program --port "$work/broken" "$work/bike5.ign"
+grep -q "Program error!" "$work/err" || fail "changed echo: $(cat "$work/err")"
+echo "all link commands behaved"

@@ -1,0 +1,215 @@
+#include "link_commands.h"
+
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <ostream>
+#include <thread>
+
+#include "app/ini_file.h"
+#include "app/settings.h"
+#include "app/texts/messages.h"
+#include "link/block_transfer.h"
+#include "link/com_link.h"
+#include "link/com_ports.h"
+#include "link/monitor_reply.h"
+#include "link/posix_serial_port.h"
+#include "params/ign_file.h"
+#include "session.h"
+#include "ui/control.h"
+
+namespace zarvell::cli {
+namespace {
+
+using link::TransferEvent;
+using link::TransferMode;
+
+constexpr std::chrono::milliseconds kTick{55};
+// Two seconds without a reply: the unit is not there (any more).
+constexpr int kSilentLimit = 36;
+
+struct Options {
+  std::string command;
+  std::string port;
+  std::string file;
+  int count = -1;  // monitor replies to print; -1: until interrupted
+};
+
+std::optional<Options> Parse(const std::vector<std::string>& args) {
+  Options o;
+  o.command = args[0];
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--port" && i + 1 < args.size()) {
+      o.port = args[++i];
+    } else if (args[i] == "--count" && i + 1 < args.size() && o.command == "monitor") {
+      if (!ui::ParseWholeNumber(args[++i], o.count) || o.count < 1) return std::nullopt;
+    } else if (o.file.empty() && !args[i].starts_with("--")) {
+      o.file = args[i];
+    } else {
+      return std::nullopt;
+    }
+  }
+  const bool needsFile = o.command == "program" || o.command == "verify";
+  if (o.port.empty() || needsFile == o.file.empty()) return std::nullopt;
+  return o;
+}
+
+// The program's timer and receive poll, with the transfer engine, on one port.
+class Runner final : private link::TransferLink {
+ public:
+  Runner(link::SerialPort& port, Session& session) : port_(port), session_(session) {}
+
+  // A run of the engine until it ends; the event that ended it.
+  TransferEvent Transfer(TransferMode mode) {
+    transfer_.Start(mode);
+    for (;;) {
+      const std::optional<link::FrameView> frame = Tick();
+      if (frame && (*frame)[0] != link::code::kMonitorReply) {
+        const TransferEvent event = transfer_.HandleReply(*frame, session_.image);
+        if (event == TransferEvent::VerifyOk || event == TransferEvent::VersionMismatch ||
+            event == TransferEvent::ReadRefused) {
+          return event;
+        }
+      }
+      if (transfer_.Step(session_.image) == TransferEvent::Failed) return TransferEvent::Failed;
+    }
+  }
+
+  // Live requests every sixth tick; `onReply` takes each reply and says whether to go on.
+  // False when the unit stopped answering.
+  template <typename OnReply>
+  bool Monitor(OnReply onReply) {
+    int silent = 0;
+    for (;;) {
+      const std::optional<link::FrameView> frame = Tick();
+      const auto values = frame ? link::DecodeMonitorReply(*frame) : std::nullopt;
+      if (values) {
+        silent = 0;
+        if (!onReply(*values)) return true;
+      } else if (++silent > kSilentLimit) {
+        return false;
+      }
+      if (transfer_.MonitorDue()) SendFrame(link::BuildFrame(link::code::kMonitor));
+    }
+  }
+
+  const link::BlockTransfer& transfer() const { return transfer_; }
+
+ private:
+  std::optional<link::FrameView> Tick() {
+    std::this_thread::sleep_until(next_);
+    next_ += kTick;
+    return receiver_.Poll(port_);
+  }
+  void SendFrame(const link::Frame& frame) override { port_.WriteAndDrain(frame); }
+  void UnitIdentified(const link::UnitInfoBlock&) override {}
+  void RefreshImage() override { session_.Sanitize(); }
+
+  link::SerialPort& port_;
+  Session& session_;
+  link::BlockTransfer transfer_{*this};
+  link::FrameReceiver receiver_;
+  std::chrono::steady_clock::time_point next_ = std::chrono::steady_clock::now() + kTick;
+};
+
+std::string MonitorLine(const link::MonitorValues& v) {
+  std::string advance;
+  for (std::size_t k = 0; k < v.advance.size(); ++k) {
+    if (k > 0) advance += ',';
+    advance += v.advance[k] == 0 ? std::string("-") : std::to_string(v.advance[k] - 100);
+  }
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "rpm=%u tps=%u%% tps_mv=%ld supply_mv=%u advance=%s pickups=%d,%d inputs=%d,%d "
+                "programmed=%u saving=%u version=%u",
+                v.rpm, v.tpsPercent, static_cast<long>(v.tpsRaw) * 5000 / 1023, v.supplyMv,
+                advance.c_str(), v.pickup1, v.pickup2, v.input1, v.input2, v.programCount,
+                v.saveCountdown, v.unitVersion);
+  return line;
+}
+
+}  // namespace
+
+int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const std::optional<Options> options = Parse(args);
+  if (!options) {
+    return Usage(err, args[0] == "monitor" ? "usage: zarvell-cli monitor --port DEV [--count N]"
+                      : args[0] == "read"  ? "usage: zarvell-cli read --port DEV"
+                                           : "usage: zarvell-cli " + args[0] + " --port DEV FILE");
+  }
+  const link::ComPortMap ports =
+      link::ComPortMap::FromSettings(IniFile::Load(ConfigPathsIn(DefaultConfigDir()).settings));
+  const std::optional<std::string> device = link::ResolvePortName(options->port, ports);
+  if (!device) return Usage(err, "--port takes a device path or a name from COM1 to COM31");
+
+  TextTable texts;
+  LoadMessageEntries(texts, 0, MessageLoader::Messages);
+  Session session(kStartupBike);
+  if (!options->file.empty()) {
+    if (const int status = ReadOver(options->file, err, session); status != kExitOk) return status;
+  }
+  link::PosixSerialPort port;
+  const std::string where = "zarvell-cli: " + *device + ": ";
+  if (!port.Open(*device)) {
+    err << where << texts[MsgComOpenError] << '\n';
+    return kExitNoPort;
+  }
+  Runner runner(port, session);
+
+  if (options->command == "monitor") {
+    int left = options->count;
+    const bool answered = runner.Monitor([&](const link::MonitorValues& values) {
+      out << MonitorLine(values) << std::endl;
+      return left < 0 || --left > 0;
+    });
+    if (answered) return kExitOk;
+    err << where << "the unit does not answer\n";
+    return kExitTransferFailed;
+  }
+
+  const TransferMode mode = options->command == "program"  ? TransferMode::Programming
+                            : options->command == "verify" ? TransferMode::Verifying
+                                                           : TransferMode::Reading;
+  switch (runner.Transfer(mode)) {
+    case TransferEvent::VersionMismatch: {
+      char versions[32];
+      std::snprintf(versions, sizeof versions, "  PC-%d, IGN-%d",
+                    link::BlockTransfer::kProgramVersion,
+                    runner.transfer().unitInfo()[link::unit_info::kVersion]);
+      err << where << texts[MsgVersionMismatch] << versions << '\n';
+      return kExitUnitRefused;
+    }
+    case TransferEvent::ReadRefused:
+      err << where << texts[MsgNoReading] << '\n';
+      return kExitUnitRefused;
+    case TransferEvent::VerifyOk:
+      break;
+    default: {
+      const TransferMode failed = runner.transfer().failedMode();
+      err << where
+          << texts[failed == TransferMode::Programming ? MsgProgramError
+                   : failed == TransferMode::Verifying ? MsgVerifyError
+                                                       : MsgReadError]
+          << '\n';
+      return kExitTransferFailed;
+    }
+  }
+  if (mode == TransferMode::Reading) {
+    out << WriteIgnFile(session.image);
+    err << where << "read and verified\n";
+  } else if (mode == TransferMode::Verifying) {
+    err << where << "the unit holds " << options->file << '\n';
+  } else {
+    // The unit stores the set after the run; its live reports count the save down to 0.
+    const bool saved =
+        runner.Monitor([](const link::MonitorValues& values) { return values.saveCountdown != 0; });
+    err << where
+        << (saved ? "programmed, verified and saved"
+                  : "programmed and verified; the unit did not "
+                    "report its save")
+        << '\n';
+  }
+  return kExitOk;
+}
+
+}  // namespace zarvell::cli
