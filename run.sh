@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Zarvell's two entry points on a fresh Debian 12 machine:
-#   ./run.sh demo   install what is needed, build, and start the program (on a machine without a
-#                   display: take pictures of its window instead)
+#   ./run.sh demo   install what is needed, build, and start the program talking to a simulated
+#                   unit, with settings of its own so the user's are left alone (on a machine
+#                   without a display: take pictures of its window instead)
 #   ./run.sh test   install what is needed, build, and run every test, normally and under the
 #                   address and undefined-behaviour sanitizers
 set -euo pipefail
@@ -46,10 +47,19 @@ case "${1:-}" in
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
       echo "There is no display here, so the window is pictured instead: every page in each"
-      echo "language, as PNG files in ./screenshots."
-      scripts/screenshots.sh screenshots build/qt/zarvell
+      echo "language, and the window talking to a simulated unit, as PNG files in ./screenshots."
+      scripts/screenshots.sh screenshots build/qt/zarvell build/zarvell-unit-sim
     else
-      exec build/qt/zarvell "${@:2}"
+      demo=$(mktemp -d)
+      build/zarvell-unit-sim --link "$demo/unit" >/dev/null &
+      unit=$!
+      trap 'kill "$unit" 2>/dev/null; rm -rf "$demo"' EXIT
+      mkdir -p "$demo/config/zarvell"
+      printf '[FORM_HLAV]\nComPort=1\n[PORTS]\nCOM1=%s\n' "$demo/unit" \
+        >"$demo/config/zarvell/Zarvell_v75.ini"
+      for _ in $(seq 50); do [ -e "$demo/unit" ] && break; sleep 0.1; done
+      echo "A simulated unit answers on COM1 ($demo/unit); this run's settings stay in $demo."
+      XDG_CONFIG_HOME="$demo/config" build/qt/zarvell "${@:2}"
     fi
     ;;
   *)

@@ -36,13 +36,16 @@ int main(int argc, char** argv) {
   zarvell::link::PosixSerialPort port;
   zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port);
 
-  // ZARVELL_SCREENSHOT=<dir>: picture every page, then close as the user would.
+  // ZARVELL_SCREENSHOT=<dir>: picture every page, then close as the user would. With
+  // ZARVELL_SCREENSHOT_UNIT set, picture the window talking to the unit instead.
   bool screenshotsSaved = true;
   if (const QString dir = qEnvironmentVariable("ZARVELL_SCREENSHOT"); !dir.isEmpty()) {
     const QString prefix =
         args.empty() ? QStringLiteral("default") : QString::fromStdString(args[0]).toLower();
-    QTimer::singleShot(0, &program.mainWindow(), [&, dir, prefix] {
-      screenshotsSaved = zarvell::qt::SaveScreenshots(program, dir, prefix);
+    const bool unit = qEnvironmentVariableIsSet("ZARVELL_SCREENSHOT_UNIT");
+    QTimer::singleShot(0, &program.mainWindow(), [&, dir, prefix, unit] {
+      screenshotsSaved = unit ? zarvell::qt::SaveLinkShots(program, dir, prefix)
+                              : zarvell::qt::SaveScreenshots(program, dir, prefix);
       program.mainWindow().close();
     });
   }

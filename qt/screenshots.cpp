@@ -1,6 +1,7 @@
 #include "qt/screenshots.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPixmap>
 #include <QTimer>
@@ -18,6 +19,22 @@ void Settle(int milliseconds) {
 }
 
 namespace {
+
+// Lets the event loop run until `done` holds or `limit` milliseconds have passed.
+template <typename Done>
+bool SettleUntil(Done done, int limit) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > limit) return false;
+    Settle(5);
+  }
+  return true;
+}
+
+bool Shot(const FormView& view, const QString& dir, const QString& prefix, const char* name) {
+  return view.root->grab().save(QStringLiteral("%1/%2-%3.png").arg(dir, prefix, name));
+}
 
 // The configurations that change the most through the view rules, reached as a user reaches
 // them: the hand-made bike with a single lobe and with the 48-2 wheel, a clutch master on
@@ -64,8 +81,7 @@ bool SaveSceneShots(Program& program, const QString& dir, const QString& prefix)
           &view, id);
     }
     Settle(200);
-    const QString file = QStringLiteral("%1/%2-%3.png").arg(dir, prefix, QLatin1String(scene.name));
-    saved = view.root->grab().save(file) && saved;
+    saved = Shot(view, dir, prefix, scene.name) && saved;
   }
   return saved;
 }
@@ -103,6 +119,28 @@ bool SaveScreenshots(Program& program, const QString& dir, const QString& prefix
   });
   program.hub().Run([&] { ui::DeliverClick(view.model, view.events, about); }, &view, about);
   return saved && aboutSaved;
+}
+
+bool SaveLinkShots(Program& program, const QString& dir, const QString& prefix) {
+  FormView& view = program.view();
+  const ui::ControlIndex notebook = view.model.Find("PageControl1");
+  const ui::ControlIndex programButton = view.model.Find("BitBtnProgram");
+  const ui::ControlIndex gauge = view.model.Find("CGaugeProgram");
+  const TFormHlav& window = program.window();
+  constexpr int kMapPage = 2;
+  program.hub().Run([&] { ui::DeliverPage(view.model, view.events, notebook, kMapPage); }, &view,
+                    notebook);
+  // A few live replies, so the labels and the marked cell have settled.
+  bool ok = SettleUntil([&] { return window.live().rpm != 0; }, 3000);
+  Settle(800);
+  ok = Shot(view, dir, prefix, "live") && ok;
+
+  program.hub().Run([&] { ui::DeliverClick(view.model, view.events, programButton); }, &view,
+                    programButton);
+  ok = SettleUntil([&] { return view.model[gauge].position >= 1; }, 3000) && ok;
+  ok = Shot(view, dir, prefix, "programming") && ok;
+  ok = SettleUntil([&] { return view.model[gauge].position >= 40; }, 5000) && ok;
+  return Shot(view, dir, prefix, "saving") && ok;
 }
 
 }  // namespace zarvell::qt

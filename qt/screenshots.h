@@ -18,4 +18,10 @@ void Settle(int milliseconds);
 // False when a picture could not be written.
 bool SaveScreenshots(Program& program, const QString& dir, const QString& prefix);
 
+// The window connected to a unit: live values on the map page with the operating point marked
+// (<prefix>-live.png), a programming run under way (<prefix>-programming.png) and the unit
+// saving what it received (<prefix>-saving.png). False when a picture could not be written or
+// the unit did not answer.
+bool SaveLinkShots(Program& program, const QString& dir, const QString& prefix);
+
 }  // namespace zarvell::qt
