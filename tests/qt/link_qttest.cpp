@@ -1,0 +1,63 @@
+// The Qt program talking to the simulated unit in-process: live values reach the labels, the
+// Com menu marks the port in use and names its device, and Program in the Ignition menu runs a
+// whole transfer on the 55 ms timer.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+
+#include "qt/program.h"
+#include "qt/screenshots.h"
+#include "sim/in_process_ports.h"
+#include "sim/unit_sim.h"
+#include "tests/qt/modal_answer.h"
+#include "tests/support/temp_dir.h"
+
+namespace zarvell::qt {
+namespace {
+
+template <typename Done>
+bool SettleUntil(Done done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > 5000) return false;
+    Settle(10);
+  }
+  return true;
+}
+
+TEST(Link, LiveValuesComMenuAndAProgrammingRunOnScreen) {
+  testutil::TempDir config;
+  testutil::ModalAnswerer answerer;
+  sim::UnitSim unit;
+  unit.SetLive(4200, 40);
+  sim::InProcessPorts ports;
+  ports.Attach("/dev/ttyUSB0", unit);
+  Program program(config.path(), std::vector<std::string>{}, ports);
+  QWidget& main = program.mainWindow();
+  const auto label = [&](const char* name) { return main.findChild<QLabel*>(name); };
+  const auto action = [&](const char* name) { return main.findChild<QAction*>(name); };
+
+  ASSERT_TRUE(SettleUntil([&] { return label("LabelRpm")->text() == "RPM = 4200 "; }));
+  EXPECT_TRUE(label("LabelSpojeni")->isHidden());
+  EXPECT_TRUE(action("MenuCom1")->isChecked());
+  EXPECT_FALSE(action("MenuCom2")->isChecked());
+  EXPECT_EQ(action("MenuCom2")->statusTip(), "/dev/ttyUSB1");
+  EXPECT_EQ(label("LabelCom")->text(), "COM= COM1");
+
+  QAction* programItem = action("MenuProgram");
+  EXPECT_EQ(programItem->shortcut(), QKeySequence(Qt::Key_F9));
+  programItem->trigger();
+  EXPECT_EQ(label("LabelHlaseni")->text(), "Program device:");
+  // The unit in-process does not tick, so it reports its save as just begun.
+  ASSERT_TRUE(SettleUntil([&] { return label("LabelHlaseni")->text() == "Saving:"; }));
+  EXPECT_EQ(unit.ProgramCount(), 1);
+  EXPECT_EQ(main.findChild<QProgressBar*>("CGaugeProgram")->maximum(), 100);
+  EXPECT_TRUE(answerer.texts().empty());
+}
+
+}  // namespace
+}  // namespace zarvell::qt
