@@ -68,23 +68,5 @@ TEST(InProcessPorts, PluggingAndUnpluggingAtTheOpenPathTakesEffectAtOnce) {
   EXPECT_FALSE(ports.Open("/dev/ttyACM0"));
 }
 
-TEST(InProcessPorts, PurgeAndCloseDropTheUnreadInput) {
-  InProcessPorts ports;
-  UnitSim unit;
-  ports.Attach("/dev/ttyUSB0", unit);
-  ASSERT_TRUE(ports.Open("/dev/ttyUSB0"));
-  ports.WriteAndDrain(Request(0x30));
-  ports.WriteAndDrain(Request(0x30));
-  ports.PurgeReceive();
-  EXPECT_EQ(ports.BytesWaiting(), 0u);
-
-  ports.WriteAndDrain(Request(0x30));
-  ports.Close();
-  EXPECT_FALSE(ports.IsOpen());
-  EXPECT_EQ(unit.Pending(), 0u);
-  ports.Close();  // closing twice is harmless
-  EXPECT_EQ(ports.OpenAttempts().size(), 1u);
-}
-
 }  // namespace
 }  // namespace zarvell::sim
