@@ -59,5 +59,25 @@ TEST(Link, LiveValuesComMenuAndAProgrammingRunOnScreen) {
   EXPECT_TRUE(answerer.texts().empty());
 }
 
+// The version box opens inside a tick; the ticks that go on under it must leave the run stopped.
+TEST(Link, OtherVersionBoxFromInsideATick) {
+  testutil::TempDir config;
+  testutil::ModalAnswerer answerer;
+  sim::UnitSim unit;
+  unit.ReportVersion(74);
+  sim::InProcessPorts ports;
+  ports.Attach("/dev/ttyUSB0", unit);
+  Program program(config.path(), std::vector<std::string>{}, ports);
+  program.mainWindow().findChild<QAction*>("MenuProgram")->trigger();
+  ASSERT_TRUE(SettleUntil([&] { return !answerer.texts().empty(); }));
+  EXPECT_EQ(answerer.texts().front(),
+            "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
+  Settle(300);
+  EXPECT_EQ(answerer.texts().size(), 1u);
+  EXPECT_EQ(program.window().transfer().mode(), link::TransferMode::Idle);
+  EXPECT_EQ(unit.Requests(0x01), 0u);
+  EXPECT_TRUE(program.mainWindow().findChild<QLabel*>("LabelHlaseni")->isHidden());
+}
+
 }  // namespace
 }  // namespace zarvell::qt
