@@ -4,17 +4,17 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form_hlav.h"
-#include "headless_window.h"
+#include "bench_window.h"
 #include "params/bindings.h"
 
 namespace zarvell {
 namespace {
 
-using namespace app;
+using namespace design;
 
 // Two images that differ in every number, so each pass rewrites every control.
 void BM_ShowImage(benchmark::State& state) {
-  HeadlessWindow w;
+  BenchWindow w;
   ParameterImage images[2] = {w.form.image(), w.form.image()};
   for (std::size_t byte = field::ADVANCE; byte < ParameterImage::kSize; ++byte) ++images[1][byte];
   images[1][field::LIMITER] = 90;
@@ -27,7 +27,7 @@ void BM_ShowImage(benchmark::State& state) {
 BENCHMARK(BM_ShowImage);
 
 void BM_CommitControls(benchmark::State& state) {
-  HeadlessWindow w;
+  BenchWindow w;
   ParameterImage image = w.form.image();
   for (auto _ : state) {
     CommitImage(w.form.controls(), image, false);
@@ -38,7 +38,7 @@ BENCHMARK(BM_CommitControls);
 
 // A map cell typed and left, alternating between two values so that every edit is a change.
 void BM_EditMapCell(benchmark::State& state) {
-  HeadlessWindow w;
+  BenchWindow w;
   ui::ControlModel& c = w.form.controls();
   bool high = false;
   for (auto _ : state) {

@@ -6,20 +6,12 @@
 namespace zarvell {
 namespace {
 
-ParameterImage StartupImage() {
-  ParameterImage image;
-  image[field::BIKE] = 20;
-  bool bikeChanged = false;
-  LoadDefaults(image, bikeChanged);
-  return image;
-}
-
 struct QuietSink : IgnMessageSink {
   void Show(IgnMessage) override {}
 };
 
 void BM_WriteIgnFile(benchmark::State& state) {
-  const ParameterImage image = StartupImage();
+  const ParameterImage image = DefaultImage(kStartupBike);
   for (auto _ : state) {
     std::string text = WriteIgnFile(image);
     benchmark::DoNotOptimize(text);
@@ -28,7 +20,7 @@ void BM_WriteIgnFile(benchmark::State& state) {
 BENCHMARK(BM_WriteIgnFile);
 
 void BM_ReadIgnFile(benchmark::State& state) {
-  const std::string text = WriteIgnFile(StartupImage());
+  const std::string text = WriteIgnFile(DefaultImage(kStartupBike));
   ParameterImage image;
   IgnReaderState reader;
   QuietSink sink;

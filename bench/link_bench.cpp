@@ -14,11 +14,13 @@
 #include <thread>
 #include <vector>
 
-#include "app/design/main_design.h"
 #include "app/form_hlav.h"
-#include "headless_window.h"
-#include "link/live_display.h"
+#include "bench_window.h"
+#include "design/main_design.h"
+#include "link/operating_point.h"
 #include "link/posix_serial_port.h"
+#include "mapedit/live_highlight.h"
+#include "params/bindings.h"
 #include "sim/in_process_ports.h"
 #include "sim/unit_sim.h"
 #include "ui/scripted_host.h"
@@ -28,7 +30,7 @@ extern char** environ;
 namespace zarvell {
 namespace {
 
-using namespace app;
+using namespace design;
 
 // A unit that has a monitor reply waiting at every poll.
 struct ChattyDevice final : sim::Device {
@@ -42,16 +44,16 @@ struct ChattyDevice final : sim::Device {
 };
 
 void BM_TickWithMonitorReply(benchmark::State& state) {
-  HeadlessWindow w;
+  BenchWindow w;
   ChattyDevice unit;
-  w.com1.ports.Attach("/dev/ttyUSB0", unit);
+  w.ports.Attach(HeadlessWindow::kCom1, unit);
   for (auto _ : state) w.form.Timer1Timer();
 }
 BENCHMARK(BM_TickWithMonitorReply);
 
 // The highlight alone: the operating point still, or moving to another cell every tick.
 void BM_HighlightOperatingPoint(benchmark::State& state) {
-  HeadlessWindow w;
+  BenchWindow w;
   ui::ControlModel controls = NewMainControls();
   link::LiveState live;
   const bool moving = state.range(0) != 0;
@@ -59,16 +61,17 @@ void BM_HighlightOperatingPoint(benchmark::State& state) {
   for (auto _ : state) {
     if (moving) rpm = rpm == 3000 ? 6000 : 3000;
     live.rpm = rpm;
-    link::HighlightOperatingPoint(w.form.image(), live, controls);
+    link::FindOperatingPoint(w.form.image(), false, live);
+    HighlightOperatingPoint(live, controls);
   }
 }
 BENCHMARK(BM_HighlightOperatingPoint)->ArgName("moving")->Arg(0)->Arg(1);
 
 // Program click to the end of the verification, with the unit in-process: the ticks it takes.
 void BM_ProgramAndVerifyInProcess(benchmark::State& state) {
-  HeadlessWindow w;
+  BenchWindow w;
   sim::UnitSim unit;
-  w.com1.ports.Attach("/dev/ttyUSB0", unit);
+  w.ports.Attach(HeadlessWindow::kCom1, unit);
   double ticks = 0;
   for (auto _ : state) {
     ui::DeliverClick(w.form.controls(), w.form, BitBtnProgram);

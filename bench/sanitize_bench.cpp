@@ -11,10 +11,7 @@ namespace {
 // (letting all nine spring back).
 void BM_SanitizeImage(benchmark::State& state) {
   const bool longChain = state.range(0) != 0;
-  ParameterImage image;
-  bool bikeChanged = false;
-  image[field::BIKE] = 20;
-  LoadDefaults(image, bikeChanged);
+  ParameterImage image = DefaultImage(kStartupBike);
   AxisMemory memory;
   AxisAnchor anchor;
   std::uint8_t language = 0, comPort = 0, autoPort = 0;

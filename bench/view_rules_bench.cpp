@@ -2,7 +2,8 @@
 // window's controls, in the table view and in the 2D view.
 #include <benchmark/benchmark.h>
 
-#include "app/design/main_design.h"
+#include "design/main_design.h"
+#include "params/bindings.h"
 #include "params/presets.h"
 #include "params/view_rules.h"
 
@@ -10,11 +11,8 @@ namespace zarvell {
 namespace {
 
 void RunViewRules(benchmark::State& state, int mapViewMode) {
-  ui::ControlModel controls = app::NewMainControls();
-  ParameterImage image;
-  image[field::BIKE] = SpecialBike;
-  bool bikeChanged = false;
-  LoadDefaults(image, bikeChanged);
+  ui::ControlModel controls = NewMainControls();
+  const ParameterImage image = DefaultImage(SpecialBike);
   const ViewInputs in = {.image = &image,
                          .mapViewMode = mapViewMode,
                          .unit = {"IGN-75 unit firmware", "12.03.2009", "14:05"}};
@@ -33,7 +31,7 @@ BENCHMARK(BM_ViewRules2D);
 
 // A mode switch every run: the case where controls really change and get marked.
 void BM_ViewRulesSwitchingMode(benchmark::State& state) {
-  ui::ControlModel controls = app::NewMainControls();
+  ui::ControlModel controls = NewMainControls();
   ParameterImage image;
   ViewInputs in = {.image = &image};
   for (auto _ : state) {

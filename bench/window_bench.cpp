@@ -2,14 +2,15 @@
 // (the tick), measured on the headless window.
 #include <benchmark/benchmark.h>
 
-#include "app/design/main_design.h"
 #include "app/form_hlav.h"
-#include "headless_window.h"
+#include "bench_window.h"
+#include "design/main_design.h"
+#include "params/bindings.h"
 
 namespace zarvell {
 namespace {
 
-using namespace app;
+using namespace design;
 
 void BM_NewMainControls(benchmark::State& state) {
   for (auto _ : state) {
@@ -21,7 +22,7 @@ BENCHMARK(BM_NewMainControls);
 
 // Menu click to the last caption written: ApplyCaptions and the list refresh.
 void BM_LanguageSwitch(benchmark::State& state) {
-  HeadlessWindow w;
+  BenchWindow w;
   bool czech = false;
   for (auto _ : state) {
     czech = !czech;
@@ -31,14 +32,14 @@ void BM_LanguageSwitch(benchmark::State& state) {
 BENCHMARK(BM_LanguageSwitch);
 
 void BM_IdleTick(benchmark::State& state) {
-  HeadlessWindow w;
+  BenchWindow w;
   for (auto _ : state) w.form.Timer1Timer();
 }
 BENCHMARK(BM_IdleTick);
 
 // What a renderer does after every event: collect the change marks of every control.
 void BM_CollectChanges(benchmark::State& state) {
-  HeadlessWindow w;
+  BenchWindow w;
   ui::ControlModel& c = w.form.controls();
   for (auto _ : state) {
     std::uint32_t any = 0;

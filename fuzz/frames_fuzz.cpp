@@ -33,8 +33,8 @@ struct QueuedDevice final : sim::Device {
 };
 
 void CheckWindow(std::span<const std::uint8_t> input) {
-  static constexpr app::ControlId kStarts[] = {app::BitBtnProgram, app::BitBtnVerify,
-                                               app::ButtonRead};
+  static constexpr design::ControlId kStarts[] = {design::BitBtnProgram, design::BitBtnVerify,
+                                                  design::ButtonRead};
   ProcessState process;
   ui::ScriptedHost host;
   QueuedDevice unit;

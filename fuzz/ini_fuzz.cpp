@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/ini_file.h"
 #include "app/settings.h"
+#include "fileio/ini_file.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/design/about_design.h"
 #include "app/pictures.h"
-#include "app/texts/window_texts.h"
+#include "design/about_design.h"
+#include "design/texts/window_texts.h"
 #include "params/code_tables.h"
 
 namespace zarvell {

@@ -2,15 +2,16 @@
 
 #include <algorithm>
 
-#include "app/design/main_design.h"
 #include "app/pictures.h"
 #include "app/test_marker.h"
-#include "app/texts/window_texts.h"
+#include "design/texts/window_texts.h"
+#include "mapedit/live_highlight.h"
+#include "params/bindings.h"
 #include "params/presets.h"
 
 namespace zarvell {
 
-using namespace app;
+using namespace design;
 
 TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort& port,
                      ConfigPaths paths)
@@ -19,16 +20,15 @@ TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort
       paths_(std::move(paths)),
       controls_(NewMainControls()),
       about_(process, host),
-      link_(port, comPorts_) {
+      link_({controls_, host_, texts_, image_, status_, *this}, port) {
   ResetAxisMemory(axisMemory_);
 }
 
 void TFormHlav::FormCreate(std::span<const std::string> args) {
-  BuildComMenu();
-  link_.comPortIndex = 1;
-  image_.block[field::BIKE] = 20;
-  bool bikeChanged = false;
-  LoadDefaults(image_, bikeChanged);
+  link::ComLink& com = link_.comLink();
+  link_.BuildComMenu(paths_.settings);
+  com.comPortIndex = 1;
+  image_ = DefaultImage(kStartupBike);
 
   const ui::Size screen = host_.ScreenSize();
   ui::Rect rect = controls_[FormHlav].rect;
@@ -54,18 +54,17 @@ void TFormHlav::FormCreate(std::span<const std::string> args) {
     }
   }
   // The first tick already finds the link silent.
-  link_.silentTicks = link::ComLink::kSilentLimit;
+  com.silentTicks = link::ComLink::kSilentLimit;
   Sanitize();
   LoadMessages(texts_, process_.languageIndex, controls_);
   ShowImage();
   InitHistory();
-  OpenComPort();
+  link_.OpenComPort();
   ApplyCaptions(texts_, process_.languageIndex, controls_);
   // The captions replace the list entries, which drops their selections.
   ShowImage();
 
-  controls_.SetVisible(LabelHlaseni, false);
-  controls_.SetVisible(CGaugeProgram, false);
+  status_.Hide();
   controls_.SetRange(CGaugeProgram, 0, 2);
   controls_.SetVisible(LabelEeDataErr, false);
   controls_.SetVisible(LabelVersion, false);
@@ -76,64 +75,31 @@ void TFormHlav::FormCreate(std::span<const std::string> args) {
 }
 
 void TFormHlav::FormClose() {
-  CloseComPort();
+  link_.CloseComPort();
   CommitControls();
   Sanitize();
   SaveSettings();
 }
 
 void TFormHlav::Timer1Timer() {
-  PollReceive();
-  if (transfer_.mode() != link::TransferMode::Idle) {
-    ShowTransferEvent(transfer_.Step(image_));
-  } else {
-    if (transfer_.MonitorDue()) link_.SendFrame(link::BuildFrame(link::code::kMonitor));
-    TransferIdleDisplay();
-  }
-  if (messageTicks_ > 0) {
-    --messageTicks_;
-    controls_.SetVisible(LabelHlaseni, !printing_);
-  } else {
-    controls_.SetVisible(LabelHlaseni, false);
-    controls_.SetVisible(CGaugeProgram, false);
-    transfer_.ClearProgramDone();
-  }
-  const link::ComLink::WatchdogResult watchdog = link_.Watchdog();
-  if (watchdog.reopenDue) OpenComPort();
-  controls_.SetVisible(LabelSpojeni, watchdog.lost && !printing_);
-  // A version warning means nothing while there is no link.
-  if (controls_[LabelSpojeni].visible) controls_.SetVisible(LabelVersion, false);
-  link::HighlightOperatingPoint(image_, live_, controls_);
+  link_.Exchange();
+  if (!status_.Countdown(printing_)) link_.MessageExpired();
+  link_.Watchdog(printing_);
+  link::LiveState& live = link_.live();
+  link::FindOperatingPoint(image_, controls_[CheckBoxTpsMapa].checked, live);
+  HighlightOperatingPoint(live, controls_);
 }
 
 void TFormHlav::Sanitize() {
+  link::ComLink& com = link_.comLink();
   SanitizeImage(image_, axisMemory_, process_.axis,
-                {process_.languageIndex, link_.comPortIndex, link_.autoPortIndex});
+                {process_.languageIndex, com.comPortIndex, com.autoPortIndex});
 }
 
 void TFormHlav::SwitchLanguage(std::uint8_t language) {
   process_.languageIndex = language;
   ApplyCaptions(texts_, process_.languageIndex, controls_);
   ShowImage();
-}
-
-void TFormHlav::MenuEnglishClick() {
-  SwitchLanguage(0);
-}
-void TFormHlav::MenuGermanClick() {
-  SwitchLanguage(1);
-}
-void TFormHlav::MenuFrenchClick() {
-  SwitchLanguage(2);
-}
-void TFormHlav::MenuCzechClick() {
-  SwitchLanguage(3);
-}
-void TFormHlav::MenuExitClick() {
-  host_.RequestClose();
-}
-void TFormHlav::MenuAboutClick() {
-  about_.ShowModal();
 }
 
 void TFormHlav::MenuContensClick() {

@@ -1,6 +1,8 @@
 // The main window's logic: it owns the controls (as data), the parameter image and the text
-// table, and keeps the handler names of the window design as its entry points. The renderer
-// (Qt, or the scripted host of tests and `zarvell-cli play`) forwards events to it.
+// table, composes the parts of the window that own a subsystem's state (the link panel), runs
+// the one edit path every change of the image takes, and keeps the handler names of the window
+// design as its entry points. The renderer (Qt, or the scripted host of tests and
+// `zarvell-cli play`) forwards events to it.
 #pragma once
 
 #include <cstdint>
@@ -8,14 +10,12 @@
 #include <string>
 
 #include "app/about_form.h"
-#include "app/design/main_controls.h"
+#include "app/link_panel.h"
 #include "app/process_state.h"
 #include "app/settings.h"
-#include "app/texts/text_table.h"
-#include "link/block_transfer.h"
-#include "link/com_link.h"
-#include "link/com_ports.h"
-#include "link/live_display.h"
+#include "app/status_line.h"
+#include "design/main_controls.h"
+#include "design/texts/text_table.h"
 #include "link/serial_port.h"
 #include "mapedit/sanitize.h"
 #include "params/image.h"
@@ -25,7 +25,7 @@
 
 namespace zarvell {
 
-class TFormHlav final : public ui::FormEvents, private link::TransferLink {
+class TFormHlav final : public ui::FormEvents, private EditPath {
  public:
   // The window talks to the unit through `port`, on the device of the chosen COM number.
   TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort& port, ConfigPaths paths);
@@ -37,9 +37,9 @@ class TFormHlav final : public ui::FormEvents, private link::TransferLink {
   TFormAbout& about() { return about_; }
   bool testMode() const { return testMode_; }
   std::uint32_t redrawFlags() const { return redrawFlags_; }
-  const link::ComLink& comLink() const { return link_; }
-  const link::BlockTransfer& transfer() const { return transfer_; }
-  const link::LiveState& live() const { return live_; }
+  const link::ComLink& comLink() const { return link_.comLink(); }
+  const link::BlockTransfer& transfer() const { return link_.transfer(); }
+  const link::LiveState& live() const { return link_.live(); }
 
   // Start-up, with the program's arguments after the program name; the first may name the
   // language ("ENGLISH", "DEUTSCH", "FRANCE", "CESKY").
@@ -48,89 +48,81 @@ class TFormHlav final : public ui::FormEvents, private link::TransferLink {
   void FormClose();
   void Timer1Timer();
 
-  // ui::FormEvents: the renderer's events, routed to the handlers below.
+  // ui::FormEvents: the renderer's events, offered to the window's parts, then to the
+  // handlers below.
   void OnClick(ui::ControlIndex id) override;
   void OnKeyboardToggle(ui::ControlIndex id) override;
-  void OnEditExit(ui::ControlIndex edit) override;
-  void OnEditEnter(ui::ControlIndex edit) override;
+  void OnEditExit(ui::ControlIndex edit) override { EditExit(edit); }
+  void OnEditEnter(ui::ControlIndex edit) override { EditKeyPressEnter(edit); }
   void OnUpDown(ui::ControlIndex id, bool up) override;
   void OnSelect(ui::ControlIndex id) override;
   void OnMouse(ui::ControlIndex image, const ui::MouseEvent& event) override;
   void OnWheel(ui::ControlIndex image, const ui::WheelEvent& event) override;
-  void OnPageChange() override;
+  void OnPageChange() override {}
   void OnTick() override { Timer1Timer(); }
 
   // Editing.
   void EditExit(ui::ControlIndex edit);
   void UpDownClick(ui::ControlIndex upDown);
   void EditKeyPressEnter(ui::ControlIndex control);
-  void ComboBoxNasobekPalcuChange();
-  void CheckBoxMouseUp(ui::ControlIndex checkBox);
+  void ComboBoxNasobekPalcuChange() { ApplyEdit(EditFrom::Field); }
+  void CheckBoxMouseUp(ui::ControlIndex) { ApplyEdit(EditFrom::Flag); }
   void CheckBoxZakazCteniClick();
-  void RadioGroupInput1Click();
-  void RadioGroupInput2Click();
+  void RadioGroupInput1Click() { StoreRadioChoice(design::RadioGroupInput1, field::Input1); }
+  void RadioGroupInput2Click() { StoreRadioChoice(design::RadioGroupInput2, field::Input2); }
   void ComboBoxBikeChange();
   void BitBtnServoMinusClick() { ServoStep(-1); }
   void BitBtnServoPlusClick() { ServoStep(+1); }
-  void MapViewClick();
+  void MapViewClick() { ApplyViewRules(); }
   void MenuNewClick();
   void SpeedButtonZpetClick();
   void SpeedButtonZnovuClick();
 
-  // The unit.
-  void MenuCom1Click(ui::ControlIndex entry);
-  void MenuProgramClick();
-  void MenuVerifyClick();
-  void MenuReadClick();
-
-  void MenuEnglishClick();
-  void MenuGermanClick();
-  void MenuFrenchClick();
-  void MenuCzechClick();
-  void MenuExitClick();
-  void MenuAboutClick();
+  void MenuEnglishClick() { SwitchLanguage(0); }
+  void MenuGermanClick() { SwitchLanguage(1); }
+  void MenuFrenchClick() { SwitchLanguage(2); }
+  void MenuCzechClick() { SwitchLanguage(3); }
+  void MenuExitClick() { host_.RequestClose(); }
+  void MenuAboutClick() { about_.ShowModal(); }
   void MenuContensClick();
 
  private:
   void SwitchLanguage(std::uint8_t language);
 
-  // The edit path: controls into the image, validation, controls from the image, snapshot.
+  // Where an edit comes from decides where it joins the edit path.
+  enum class EditFrom {
+    Field,  // a number or list the user left or stepped: the validation finds out which axis
+            // breakpoint moved
+    Flag,   // a check box: committed, no breakpoint is named
+    Image,  // the image itself was changed (New, presets, the map editors, the servo steps
+            // after their commit)
+  };
+  // The one edit path: the controls committed (unless the change was made on the image),
+  // validation, the controls refreshed, an undo snapshot, the view rules and a relayout of the
+  // graphs on the next tick.
+  void ApplyEdit(EditFrom from);
   void CommitControls();
   void ShowImage();
-  void AfterEdit();
   void ApplyViewRules();
-  void CommitAndAfterEdit();
+  void Sanitize();
+  // A radio group stores its position at once; a refresh that moves it arrives here too, so it
+  // takes only the snapshot, never a validation or a refresh.
+  void StoreRadioChoice(design::ControlId group, std::size_t byte);
   void ServoStep(int direction);
+  // EditPath, for the window's parts.
+  void CommitForTransfer() override;
+  void ShowArrivedImage() override;
+  void ForgetFileName() override;
 
   // Undo history.
   void InitHistory();
   void TakeSnapshot();
-  void RestoreSnapshot();
   void UpdateUndoButtons();
   void ShowSnapshotStep();
-
-  // The link to the unit.
-  void BuildComMenu();
-  void OpenComPort();
-  void CloseComPort() { link_.Close(); }
-  void PollReceive();
-  void HandleMonitorReply(link::FrameView reply);
-  void HandleTransferReply(link::FrameView reply);
-  void ShowTransferEvent(link::TransferEvent event);
-  void StartTransfer(link::TransferMode mode, TextEntry label);
-  // Programs the image as it stands; the edit path has already committed the controls.
-  void StartProgramming();
-  void TransferIdleDisplay();
-  void SetStatus(std::string_view text, ui::Colour colour);
-  // link::TransferLink
-  void SendFrame(const link::Frame& frame) override { link_.SendFrame(frame); }
-  void UnitIdentified(const link::UnitInfoBlock& block) override;
-  void RefreshImage() override;
 
   WindowSettings CurrentSettings() const;
   void LoadSettings();
   void SaveSettings();
-  void Sanitize();
 
   ProcessState& process_;
   ui::FormHost& host_;
@@ -139,21 +131,13 @@ class TFormHlav final : public ui::FormEvents, private link::TransferLink {
   TFormAbout about_;
   ParameterImage image_{};
   TextTable texts_{};
+  StatusLine status_{controls_};
+  LinkPanel link_;
   AxisMemory axisMemory_{};
-  std::string iniDir_;  // last folder of the file dialogs
-  link::ComPortMap comPorts_;
-  link::ComLink link_;
-  link::BlockTransfer transfer_{*this};
-  link::LiveState live_;
-  std::uint8_t messageTicks_ = 0;
-  std::uint32_t redrawFlags_ = 2;  // 1 repaint the graphs, 2 recompute their layout first
-  std::string firmwareName_;       // the unit's program version, date and time
-  std::string firmwareDate_;
-  std::string firmwareTime_;
-  bool refreshGuard_ = false;  // set while the image is copied into the controls
+  std::string iniDir_;                           // last folder of the file dialogs
+  std::uint32_t redrawFlags_ = kRedrawRelayout;  // the first tick lays the graphs out
+  bool refreshGuard_ = false;                    // set while the image is copied into the controls
   bool bikeChanged_ = false;
-  // A programming run was verified; its OK waits for the unit to say whether it is saving.
-  bool saveReportDue_ = false;
   bool printing_ = false;
   bool testMode_ = false;
 };

@@ -1,11 +1,11 @@
-// The edit path. Every change a user makes reaches the image through one sequence: the controls
-// are committed, the image is validated, the controls are refreshed from it, and an undo
-// snapshot is taken. New, bike presets and the servo steps change the image directly and join
-// the same sequence after the commit.
+// The edit path. Every change a user makes reaches the image through ApplyEdit: the controls
+// are committed, the image is validated, the controls are refreshed from it, an undo snapshot
+// is taken and the graphs are laid out again. New, bike presets and the servo steps change the
+// image directly and join the same path after the commit.
 #include <algorithm>
 
 #include "app/form_hlav.h"
-#include "app/texts/window_texts.h"
+#include "design/texts/window_texts.h"
 #include "params/bindings.h"
 #include "params/code_tables.h"
 #include "params/presets.h"
@@ -13,7 +13,16 @@
 
 namespace zarvell {
 
-using namespace app;
+using namespace design;
+
+void TFormHlav::ApplyEdit(EditFrom from) {
+  if (from == EditFrom::Field) axisMemory_.pinRequest = kPinFindMoved;
+  if (from != EditFrom::Image) CommitControls();
+  Sanitize();
+  ShowImage();
+  TakeSnapshot();
+  redrawFlags_ = kRedrawRelayout;
+}
 
 void TFormHlav::CommitControls() {
   // The refresh itself moves controls; their events must not write a half-shown image back.
@@ -31,53 +40,44 @@ void TFormHlav::ShowImage() {
   if (moved.input2) RadioGroupInput2Click();
   refreshGuard_ = false;
   ApplyViewRules();
-  redrawFlags_ = 2;
+  redrawFlags_ = kRedrawRelayout;
 }
 
 void TFormHlav::ApplyViewRules() {
-  const ViewInputs in = ReadViewInputs(controls_, image_, printing_, testMode_,
-                                       {firmwareName_, firmwareDate_, firmwareTime_});
+  const ViewInputs in = ReadViewInputs(controls_, image_, printing_, testMode_, link_.unitTexts());
   redrawFlags_ |= zarvell::ApplyViewRules(in, controls_);
 }
 
-void TFormHlav::AfterEdit() {
+void TFormHlav::CommitForTransfer() {
+  CommitControls();
   Sanitize();
   ShowImage();
-  TakeSnapshot();
-  redrawFlags_ = 2;
 }
 
-void TFormHlav::CommitAndAfterEdit() {
-  // Let the validation find out which axis breakpoint the user moved.
-  axisMemory_.pinRequest = -2;
-  CommitControls();
-  AfterEdit();
+void TFormHlav::ShowArrivedImage() {
+  Sanitize();
+  ShowImage();
+}
+
+void TFormHlav::ForgetFileName() {
+  texts_[CurrentFileName].clear();
+  ShowWindowCaption(texts_, controls_);
 }
 
 void TFormHlav::EditExit(ui::ControlIndex edit) {
   const ui::ControlIndex upDown = controls_.UpDownOf(edit);
-  if (upDown != ui::kNoControl && BindingOfControl(upDown) != nullptr) CommitAndAfterEdit();
+  if (upDown != ui::kNoControl && BindingOfControl(upDown) != nullptr) ApplyEdit(EditFrom::Field);
 }
 
 void TFormHlav::UpDownClick(ui::ControlIndex upDown) {
-  if (BindingOfControl(upDown) != nullptr) CommitAndAfterEdit();
+  if (BindingOfControl(upDown) != nullptr) ApplyEdit(EditFrom::Field);
 }
 
 void TFormHlav::EditKeyPressEnter(ui::ControlIndex control) {
   // Enter works like Tab anywhere in the window, so the next field is ready for typing, and
   // it commits what the fields show.
   controls_.SetFocus(controls_.NextInTabOrder(control));
-  CommitAndAfterEdit();
-}
-
-void TFormHlav::ComboBoxNasobekPalcuChange() {
-  CommitAndAfterEdit();
-}
-
-void TFormHlav::CheckBoxMouseUp(ui::ControlIndex) {
-  CommitControls();
-  ApplyViewRules();
-  AfterEdit();
+  ApplyEdit(EditFrom::Field);
 }
 
 void TFormHlav::CheckBoxZakazCteniClick() {
@@ -85,17 +85,9 @@ void TFormHlav::CheckBoxZakazCteniClick() {
   ApplyViewRules();
 }
 
-void TFormHlav::RadioGroupInput1Click() {
-  if (const int position = controls_[RadioGroupInput1].itemIndex; position >= 0) {
-    image_[field::Input1] = static_cast<std::uint8_t>(position);
-  }
-  TakeSnapshot();
-  ApplyViewRules();
-}
-
-void TFormHlav::RadioGroupInput2Click() {
-  if (const int position = controls_[RadioGroupInput2].itemIndex; position >= 0) {
-    image_[field::Input2] = static_cast<std::uint8_t>(position);
+void TFormHlav::StoreRadioChoice(ControlId group, std::size_t byte) {
+  if (const int position = controls_[group].itemIndex; position >= 0) {
+    image_[byte] = static_cast<std::uint8_t>(position);
   }
   TakeSnapshot();
   ApplyViewRules();
@@ -112,7 +104,7 @@ void TFormHlav::ComboBoxBikeChange() {
   if (image_[field::BIKE] != SpecialBike) MenuNewClick();
   ApplyBikePreset(image_, bikeChanged_);
   ShowImage();
-  AfterEdit();
+  ApplyEdit(EditFrom::Image);
 }
 
 void TFormHlav::ServoStep(int direction) {
@@ -125,13 +117,9 @@ void TFormHlav::ServoStep(int direction) {
   if (controls_[CheckBoxServoAll].checked) {
     for (std::size_t i = 0; i < field::kAxisPoints; ++i) step(image_[field::SERVO_MV + i]);
   } else {
-    step(image_[field::SERVO_MV + std::min<std::size_t>(live_.servoIndex, 9)]);
+    step(image_[field::SERVO_MV + std::min<std::size_t>(link_.live().servoIndex, 9)]);
   }
-  AfterEdit();
-}
-
-void TFormHlav::MapViewClick() {
-  ApplyViewRules();
+  ApplyEdit(EditFrom::Image);
 }
 
 void TFormHlav::MenuNewClick() {
@@ -139,11 +127,9 @@ void TFormHlav::MenuNewClick() {
       host_.ShowMessage(texts_[MsgAskDefaults], kProductName, ui::MessageButtons::YesNoCancel);
   if (answer != ui::MessageAnswer::Yes) return;
   LoadDefaults(image_, bikeChanged_);
-  AfterEdit();
-  controls_.SetVisible(LabelHlaseni, false);
-  controls_.SetVisible(CGaugeProgram, false);
-  texts_[CurrentFileName].clear();
-  ShowWindowCaption(texts_, controls_);
+  ApplyEdit(EditFrom::Image);
+  status_.Hide();
+  ForgetFileName();
 }
 
 }  // namespace zarvell

@@ -3,7 +3,7 @@
 
 namespace zarvell {
 
-using namespace app;
+using namespace design;
 
 namespace {
 
@@ -30,18 +30,9 @@ bool CommitsOnMouseRelease(ui::ControlIndex id) {
 }  // namespace
 
 void TFormHlav::OnClick(ui::ControlIndex id) {
+  if (link_.OnClick(id)) return;
   if (CommitsOnMouseRelease(id)) return CheckBoxMouseUp(id);
-  if (id >= MenuCom1 && id <= MenuCom31) return MenuCom1Click(id);
   switch (id) {
-    case MenuRead:
-    case ButtonRead:
-      return MenuReadClick();
-    case MenuVerify:
-    case BitBtnVerify:
-      return MenuVerifyClick();
-    case MenuProgram:
-    case BitBtnProgram:
-      return MenuProgramClick();
     case CheckBoxZakazCteni:
       return CheckBoxZakazCteniClick();
     case AMapForm:
@@ -86,14 +77,6 @@ void TFormHlav::OnKeyboardToggle(ui::ControlIndex id) {
   if (id == CheckBoxZakazCteni) CheckBoxZakazCteniClick();
 }
 
-void TFormHlav::OnEditExit(ui::ControlIndex edit) {
-  EditExit(edit);
-}
-
-void TFormHlav::OnEditEnter(ui::ControlIndex control) {
-  EditKeyPressEnter(control);
-}
-
 void TFormHlav::OnUpDown(ui::ControlIndex id, bool) {
   if (controls_[id].kind == ui::ControlKind::UpDown) UpDownClick(id);
 }
@@ -117,6 +100,5 @@ void TFormHlav::OnSelect(ui::ControlIndex id) {
 // The map editors join these with their subsystems.
 void TFormHlav::OnMouse(ui::ControlIndex, const ui::MouseEvent&) {}
 void TFormHlav::OnWheel(ui::ControlIndex, const ui::WheelEvent&) {}
-void TFormHlav::OnPageChange() {}
 
 }  // namespace zarvell

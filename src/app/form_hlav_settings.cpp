@@ -4,12 +4,12 @@
 
 #include "app/form_hlav.h"
 #include "app/image_dump.h"
-#include "app/ini_file.h"
 #include "fileio/files.h"
+#include "fileio/ini_file.h"
 
 namespace zarvell {
 
-using namespace app;
+using namespace design;
 namespace {
 
 constexpr int kPageCount = 4;
@@ -46,8 +46,8 @@ WindowSettings TFormHlav::CurrentSettings() const {
   values.top = rect.top;
   values.height = rect.height;
   values.width = rect.width;
-  values.comPortIndex = link_.comPortIndex;
-  values.autoPortIndex = link_.autoPortIndex;
+  values.comPortIndex = link_.comLink().comPortIndex;
+  values.autoPortIndex = link_.comLink().autoPortIndex;
   values.languageIndex = process_.languageIndex;
   values.file = texts_[CurrentFileName];
   values.iniDir = iniDir_;
@@ -61,8 +61,8 @@ void TFormHlav::LoadSettings() {
   ReadWindowSettings(IniFile::Load(paths_.settings), values);
 
   controls_.SetRect(FormHlav, UsableWindowRect(values, centred, host_.ScreenSize()));
-  link_.comPortIndex = values.comPortIndex;
-  link_.autoPortIndex = values.autoPortIndex;
+  link_.comLink().comPortIndex = values.comPortIndex;
+  link_.comLink().autoPortIndex = values.autoPortIndex;
   process_.languageIndex = values.languageIndex;
   texts_[CurrentFileName] = values.file;
   iniDir_ = values.iniDir;

@@ -5,7 +5,7 @@
 
 namespace zarvell {
 
-using namespace app;
+using namespace design;
 
 namespace {
 std::uint8_t PageIndex(const ui::ControlModel& controls) {
@@ -22,15 +22,8 @@ void TFormHlav::TakeSnapshot() {
   const bool changed = process_.undo.Record(image_, PageIndex(controls_));
   if (changed) UpdateUndoButtons();
   if (process_.undo.ProgramAfterChange(changed, controls_[CheckBoxProgHned].checked)) {
-    StartProgramming();
+    link_.StartProgramming();
   }
-}
-
-void TFormHlav::RestoreSnapshot() {
-  const UndoHistory::Snapshot& snapshot = process_.undo.Current();
-  image_.block = snapshot.block;
-  ShowImage();
-  if (snapshot.page != PageIndex(controls_)) controls_.SetItemIndex(PageControl1, snapshot.page);
 }
 
 void TFormHlav::UpdateUndoButtons() {
@@ -52,12 +45,17 @@ void TFormHlav::SpeedButtonZnovuClick() {
   ShowSnapshotStep();
 }
 
+// The image of the step comes back whole, on the page it was taken on; it was valid when it
+// was taken, so it is shown without a validation and without a new snapshot.
 void TFormHlav::ShowSnapshotStep() {
-  RestoreSnapshot();
+  const UndoHistory::Snapshot& snapshot = process_.undo.Current();
+  image_.block = snapshot.block;
+  ShowImage();
+  if (snapshot.page != PageIndex(controls_)) controls_.SetItemIndex(PageControl1, snapshot.page);
   ShowImage();
   UpdateUndoButtons();
-  if (controls_[CheckBoxProgHned].checked) StartProgramming();
-  redrawFlags_ = 2;
+  if (controls_[CheckBoxProgHned].checked) link_.StartProgramming();
+  redrawFlags_ = kRedrawRelayout;
 }
 
 }  // namespace zarvell

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/texts/text_table.h"
+#include "design/texts/text_table.h"
 
 namespace zarvell {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/ini_file.h"
+#include "fileio/ini_file.h"
 
 namespace zarvell {
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/ini_file.h"
+#include "fileio/ini_file.h"
 
 namespace zarvell::link {
 namespace {

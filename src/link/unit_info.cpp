@@ -1,5 +1,9 @@
 #include "link/unit_info.h"
 
+#include <string>
+
+#include "params/code_tables.h"
+
 namespace zarvell::link {
 namespace {
 
@@ -49,6 +53,10 @@ UnitInfo DecodeUnitInfo(const UnitInfoBlock& b) {
   info.date = BlankPadded(b[4]) + "." + Month(b[5]) + ".20" + ZeroPadded(b[6]);
   info.time = ZeroPadded(b[7]) + ":" + ZeroPadded(b[8]);
   return info;
+}
+
+std::string VersionsText(int unitVersion) {
+  return "  PC-" + std::to_string(ProgramVersion) + ", IGN-" + std::to_string(unitVersion);
 }
 
 }  // namespace zarvell::link

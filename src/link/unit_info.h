@@ -26,4 +26,7 @@ struct UnitInfo {
 
 UnitInfo DecodeUnitInfo(const UnitInfoBlock& block);
 
+// The program's and the unit's format numbers as a version warning ends: "  PC-75, IGN-76".
+std::string VersionsText(int unitVersion);
+
 }  // namespace zarvell::link

@@ -39,7 +39,8 @@ int ChangedBreakpoint(Axis axis, const std::array<std::uint8_t, 10>& previous) {
 // Makes the breakpoint the user is moving the anchor. Moving the anchor forgets the memory, so
 // the pushes made around the old anchor become permanent.
 void FollowMovedBreakpoint(Axis axis, AxisMemory& memory, AxisAnchor& anchor) {
-  if (memory.pinRequest == -2) memory.pinRequest = ChangedBreakpoint(axis, anchor.previousAxis);
+  if (memory.pinRequest == kPinFindMoved)
+    memory.pinRequest = ChangedBreakpoint(axis, anchor.previousAxis);
   const int pin = memory.pinRequest;
   if (pin < 0 || pin >= kPoints || pin == anchor.axisAnchor) return;
   anchor.axisAnchor = pin;

@@ -12,12 +12,15 @@
 
 namespace zarvell {
 
+// Values of `AxisMemory::pinRequest` besides the breakpoints 0..9 being moved.
+inline constexpr int kPinNone = -1;       // no breakpoint named
+inline constexpr int kPinFindMoved = -2;  // the pass finds out which breakpoint changed
+
 // Per-window memory of the breakpoints that the anchor pushed away.
 struct AxisMemory {
   std::array<int, 10> pushed{};      // breakpoint i was pushed from its remembered value
   std::array<int, 10> remembered{};  // its value before the first push
-  // -1: no breakpoint named; -2: find out which breakpoint changed; 0..9: the one being moved.
-  int pinRequest = -1;
+  int pinRequest = kPinNone;         // kPinNone, kPinFindMoved or the breakpoint being moved
 };
 
 // Process-wide: the breakpoint around which the ordering works, and the axis as the last pass

@@ -3,11 +3,13 @@
 #include <array>
 #include <optional>
 
+#include "design/main_design.h"
 #include "params/code_tables.h"
+#include "params/presets.h"
 
 namespace zarvell {
 
-using namespace app;
+using namespace design;
 
 std::uint8_t StoreNumber(Scale scale, int number) {
   int value = number;
@@ -146,6 +148,16 @@ std::span<const FieldBinding> FieldBindings() {
 
 const FieldBinding* BindingOfControl(ui::ControlIndex control) {
   return control < kBindingOfControl.size() ? kBindingOfControl[control] : nullptr;
+}
+
+ui::ControlModel NewMainControls() {
+  ui::ControlModel controls(MainDesign());
+  // The design list stops before the last position, which the captions append.
+  for (int position = 0; position + 1 < kBikeCount; ++position) {
+    const BikePreset* preset = FindBikePreset(BikeCodeAtPosition(position));
+    controls.SetItem(ComboBoxBike, static_cast<std::size_t>(position), preset->entry);
+  }
+  return controls;
 }
 
 void CommitImage(ui::ControlModel& controls, ParameterImage& image, bool testMode) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/design/main_controls.h"
+#include "design/main_controls.h"
 #include "params/image.h"
 #include "ui/control_model.h"
 
@@ -37,7 +37,7 @@ enum class BindingKind : std::uint8_t {
 
 struct FieldBinding {
   std::uint8_t byte;
-  app::ControlId control;  // the up/down control of a number
+  design::ControlId control;  // the up/down control of a number
   BindingKind kind;
   Scale scale = Scale::Unit;
 };
@@ -48,12 +48,16 @@ std::span<const FieldBinding> FieldBindings();
 const FieldBinding* BindingOfControl(ui::ControlIndex control);
 // The lobe flag check box of image byte 38..53. The image groups the flags by kind (ZacH2,
 // EndH2, ZacP2, EndP2), the window by channel (ZacH2, ZacP2, EndH2, EndP2).
-constexpr app::ControlId LobeFlagBox(std::size_t byte) {
+constexpr design::ControlId LobeFlagBox(std::size_t byte) {
   constexpr int kOffsetInChannel[4] = {0, 2, 1, 3};
   const std::size_t index = byte - field::PalecZacH2;
-  return app::Offset(app::CheckBoxPalec1ZacH2,
-                     static_cast<int>(4 * (index % 4)) + kOffsetInChannel[index / 4]);
+  return design::Offset(design::CheckBoxPalec1ZacH2,
+                        static_cast<int>(4 * (index % 4)) + kOffsetInChannel[index / 4]);
 }
+
+// The live controls as the window starts: the design, with the bike list filled from the
+// preset table (37 entries; the captions of the current language add the 38th).
+ui::ControlModel NewMainControls();
 
 // Copies every control into the image. Rules that tie fields together: the lobe checks of
 // the hand-made single-lobe wheel are cleared (byte and box) for any other wheel, and outside

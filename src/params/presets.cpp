@@ -174,4 +174,12 @@ void LoadDefaults(ParameterImage& image, bool& bikeChanged) {
   bikeChanged = false;
 }
 
+ParameterImage DefaultImage(std::uint8_t bike) {
+  ParameterImage image;
+  image[field::BIKE] = bike;
+  bool bikeChanged = false;
+  LoadDefaults(image, bikeChanged);
+  return image;
+}
+
 }  // namespace zarvell

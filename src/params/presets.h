@@ -91,4 +91,10 @@ void ApplyBikePreset(ParameterImage& image, bool& bikeChanged);
 // The default set (skipped for a bike change to SpecialBike), then the preset.
 void LoadDefaults(ParameterImage& image, bool& bikeChanged);
 
+// The bike a window starts with before its settings are read.
+inline constexpr std::uint8_t kStartupBike = 20;
+
+// An image of zeros given `bike`, then the defaults of that bike.
+ParameterImage DefaultImage(std::uint8_t bike);
+
 }  // namespace zarvell

@@ -3,23 +3,17 @@
 #include <array>
 #include <initializer_list>
 
-#include "app/design/main_controls.h"
+#include "design/main_controls.h"
+#include "design/map_layout.h"
 #include "params/code_tables.h"
 
 namespace zarvell {
 namespace {
 
-using namespace app;
+using namespace design;
 using ui::ControlModel;
 
-// Where the graph sits in the table view, under the single row of cells; the 2D view gives it
-// its design place.
-inline constexpr int kGraphUnderTableTop = 112;
-inline constexpr int kGraphUnderTableHeight = 317;
-// The selection image cut down to the one row of cells above the graph.
-inline constexpr int kSelectOneRowHeight = 50;
-// The single row of cells lines up with a throttle label this far above it.
-inline constexpr int kCellAboveLabel = 4;
+namespace layout = design::map_layout;
 
 struct Conditions {
   bool special, singleLobe, secondPickup, cam, harley, gap48;  // synchronization
@@ -93,11 +87,8 @@ int KeepDesignOffset(const ControlModel& c, ControlId id, ControlId anchor, int 
   return anchorTop + c.Design(id).rect.top - c.Design(anchor).rect.top;
 }
 
-std::uint32_t PlaceGraph(ControlModel& c, int top, int height) {
-  ui::Rect rect = c[GrafAdv].rect;
-  const bool resized = rect.height != height;
-  rect.top = top;
-  rect.height = height;
+std::uint32_t PlaceGraph(ControlModel& c, const ui::Rect& rect) {
+  const bool resized = c[GrafAdv].rect.height != rect.height;
   c.SetRect(GrafAdv, rect);
   return resized ? kRedrawRelayout : 0;
 }
@@ -129,13 +120,12 @@ std::uint32_t ApplyMapPage(const Conditions& k, ControlModel& c) {
   c.SetVisible(GrafAdv, graph);
   if (graph) redraw |= kRedrawRepaint;
   if (table) {
-    redraw |= PlaceGraph(c, kGraphUnderTableTop, kGraphUnderTableHeight);
-    ui::Rect select = c[ImageSelect].rect;
-    select.height = graph ? kSelectOneRowHeight : c.Design(ImageSelect).rect.height;
+    redraw |= PlaceGraph(c, layout::kGraphUnderRow);
+    ui::Rect select = layout::kSelect;
+    if (graph) select.height = layout::kSelectOneRowHeight;
     c.SetRect(ImageSelect, select);
   } else if (k.mapViewMode == 1) {
-    const ui::Rect design = c.Design(GrafAdv).rect;
-    redraw |= PlaceGraph(c, design.top, design.height);
+    redraw |= PlaceGraph(c, layout::kGraph);
   }
 
   const bool view3D = k.mapViewMode == 2;
@@ -146,8 +136,7 @@ std::uint32_t ApplyMapPage(const Conditions& k, ControlModel& c) {
   if (view3D) redraw |= kRedrawRepaint;
 
   // Without throttle rows the 100 % row is the only one, so it moves to the top of the table.
-  const ControlId label = k.throttleRows ? LabelTps10 : LabelTps1;
-  const int editTop = c[label].rect.top - kCellAboveLabel;
+  const int editTop = layout::CellEdit(layout::ShownRow(9, k.throttleRows), 0).top;
   for (int j = 0; j < 10; ++j) {
     const ControlId edit = CellEdit(90 + j);
     const ControlId upDown = CellUpDown(90 + j);

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "mapedit/sanitize.h"
-#include "params/image.h"
-#include "params/presets.h"
+#include "mapedit/startup_image.h"
 
 namespace zarvell::sim {
 namespace {
@@ -38,14 +36,7 @@ constexpr std::size_t kBlockBytes = link::kFrameData;
 UnitSim::UnitSim() {
   // As the program starts: bike 20, its default set, one validation pass. A unit fresh from
   // the simulator then verifies against a freshly started program.
-  ParameterImage image;
-  image[field::BIKE] = 20;
-  bool bikeChanged = false;
-  LoadDefaults(image, bikeChanged);
-  AxisMemory memory;
-  AxisAnchor anchor;
-  std::uint8_t language = 0, comPort = 0, autoPort = 0;
-  SanitizeImage(image, memory, anchor, {language, comPort, autoPort});
+  const ParameterImage image = StartupImage();
   std::copy_n(image.block.begin(), params_.size(), params_.begin());
 }
 

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "app/image_dump.h"
+#include "headless_window.h"
 #include "support/temp_dir.h"
-#include "support/window_harness.h"
 
 namespace zarvell {
 namespace {
 
-using namespace app;
+using namespace design;
 using ui::MessageAnswer;
 
 // Bike list positions of the codes the cases use.
@@ -18,7 +18,7 @@ constexpr int kCode5 = 13, kCode7 = 15, kCode8 = 20, kCode18 = 31, kCode22 = 37;
 class Editing : public ::testing::Test {
  protected:
   testutil::TempDir dir;
-  testutil::Window w{dir.path()};
+  HeadlessWindow w{dir.path()};
 };
 
 TEST_F(Editing, StartsShowingTheImageWithNothingToUndo) {
@@ -53,7 +53,7 @@ TEST_F(Editing, EnterInAMapCellCommitsAndMovesToTheNextCell) {
   ASSERT_TRUE(w[Edit75].visible);
   w.Enter(Edit75, "40");
   EXPECT_EQ(w(field::AdvanceCell(2, 5)), 40);
-  EXPECT_EQ(w.form->controls().focus(), Edit76);
+  EXPECT_EQ(w.form.controls().focus(), Edit76);
   EXPECT_EQ(w[Edit75].text, "40");
 }
 
@@ -67,9 +67,9 @@ TEST_F(Editing, KeyboardToggledFlagsWaitForTheNextCommit) {
   EXPECT_EQ(w(field::PILOT_LIGHT), 80);
   // So does Enter anywhere in the window, which also moves on like Tab.
   w.Toggle(CheckBoxBuzDlouhe, false);
-  ui::DeliverEditEnter(w.form->controls(), *w.form, CheckBoxBuzDlouhe);
+  ui::DeliverEditEnter(w.form.controls(), w.form, CheckBoxBuzDlouhe);
   EXPECT_EQ(w(field::EXCITATION), 0);
-  EXPECT_EQ(w.form->controls().focus(), CheckBoxZakazCteni);
+  EXPECT_EQ(w.form.controls().focus(), CheckBoxZakazCteni);
   // The mouse commits at once.
   w.Click(CheckBoxZamenaPickup);
   EXPECT_EQ(w(field::PICKUPS_INTERCHANGE), 1);
@@ -99,17 +99,17 @@ TEST_F(Editing, TheInputGroupsStoreTheirChoiceAloneAndRecordIt) {
 
 TEST_F(Editing, OutsideTestModeEveryEditStoresElevenCompensations) {
   testutil::TempDir other;
-  ParameterImage image = w.form->image();
+  ParameterImage image = w.form.image();
   image[field::Kompenz + 2] = 30;  // as a file or the unit may bring it
   other.Write("_Zarvell_v75.ini", FormatImageDump(image));
-  testutil::Window fromDump(other.path());
+  HeadlessWindow fromDump(other.path());
   ASSERT_EQ(fromDump(field::Kompenz + 2), 30);
   fromDump.Type(EditOmez2, "9000");
   EXPECT_EQ(fromDump(field::Kompenz + 2), 11);
 
   testutil::TempDir testDir;
   testDir.Write("test_brenik.txt", "DIAG_SWITCH");
-  testutil::Window test(testDir.path());
+  HeadlessWindow test(testDir.path());
   ASSERT_TRUE(test[EditKompenz1].visible);
   test.Type(EditKompenz3, "30");
   EXPECT_EQ(test(field::Kompenz + 2), 30);
@@ -165,12 +165,12 @@ TEST_F(Editing, Code18LoadsTheDefaultSetEvenWhenAnsweredNo) {
 }
 
 TEST_F(Editing, TheHandMadeBikeAsksNothingAndChangesOnlyTheCode) {
-  const ParameterImage before = w.form->image();
+  const ParameterImage before = w.form.image();
   w.Select(ComboBoxBike, kCode22);
   EXPECT_TRUE(w.host.messages().empty());
   ParameterImage expected = before;
   expected[field::BIKE] = 22;
-  EXPECT_EQ(w.form->image(), expected);
+  EXPECT_EQ(w.form.image(), expected);
   EXPECT_TRUE(w[ComboBoxSynchro].enabled);
   // Now the synchronization list sticks, and its lobe checks follow the next commit.
   w.Select(ComboBoxSynchro, 0);
@@ -265,8 +265,8 @@ TEST_F(Editing, TwoHundredFiftyChangesLeave199UndoStepsAndANewChangeDropsRedo) {
 }
 
 TEST_F(Editing, CloseCommitsWhatTheControlsShow) {
-  w.form->controls().SetText(EditOmez2, "8000");  // typed, the focus never left
-  w.form->FormClose();
+  w.form.controls().SetText(EditOmez2, "8000");  // typed, the focus never left
+  w.form.FormClose();
   ParameterImage dumped{};
   LoadImageDump(dir.path() / "_Zarvell_v75.ini", dumped);
   EXPECT_EQ(dumped[field::LIMITER], 80);

@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "headless_window.h"
 #include "support/temp_dir.h"
-#include "support/window_harness.h"
 
 namespace zarvell {
 namespace {
 
-using namespace app;
+using namespace design;
 
 // Ticks until `done` holds, at most `limit`; the captions the status label showed, in order.
 template <typename Done>
-std::vector<std::string> Captions(testutil::Window& w, Done done, int limit = 400) {
+std::vector<std::string> Captions(HeadlessWindow& w, Done done, int limit = 400) {
   std::vector<std::string> seen;
   for (int tick = 0; tick < limit && !done(); ++tick) {
     w.Tick();
@@ -37,7 +37,7 @@ class Link : public ::testing::Test {
     w.Tick(8);  // the first monitor reply comes in
     ASSERT_FALSE(w[LabelSpojeni].visible);
   }
-  bool Idle() const { return w.form->transfer().mode() == link::TransferMode::Idle; }
+  bool Idle() const { return w.form.transfer().mode() == link::TransferMode::Idle; }
   bool UnitHoldsImage() const {
     for (std::size_t i = 0; i < 200; ++i) {
       if (w.unit.Param(i) != w(i)) return false;
@@ -46,7 +46,7 @@ class Link : public ::testing::Test {
   }
 
   testutil::TempDir dir;
-  testutil::Window w{dir.path()};
+  HeadlessWindow w{dir.path()};
 };
 
 TEST_F(Link, ProgrammingShowsEachStageUntilTheUnitHasSaved) {
@@ -78,7 +78,7 @@ TEST_F(Link, ProgrammingShowsEachStageUntilTheUnitHasSaved) {
   w.Tick(2);
   EXPECT_FALSE(w[LabelHlaseni].visible);
   EXPECT_FALSE(w[CGaugeProgram].visible);
-  EXPECT_FALSE(w.form->transfer().programDone());
+  EXPECT_FALSE(w.form.transfer().programDone());
 }
 
 TEST_F(Link, VerificationAloneEndsInVerifyOk) {
@@ -129,12 +129,12 @@ TEST_F(Link, OtherVersionIsReportedAndStopsBeforeBlockOne) {
 TEST_F(Link, RefusedReadOutChangesNothing) {
   w.unit.RefuseReadOut(true);
   w.unit.SetParam(13, 80);
-  const ParameterImage before = w.form->image();
+  const ParameterImage before = w.form.image();
   w.Click(MenuRead);
   Captions(w, [&] { return Idle(); });
   EXPECT_EQ(w[LabelHlaseni].caption, "No reading!");
   EXPECT_EQ(ui::ColourName(w[LabelHlaseni].colour), "#ff0000");
-  EXPECT_EQ(w.form->image(), before);
+  EXPECT_EQ(w.form.image(), before);
   EXPECT_EQ(w.unit.Requests(0x41), 0u);
 }
 
@@ -143,7 +143,7 @@ TEST_F(Link, ReadClickedDuringProgrammingTakesOverAtOnce) {
   w.Click(BitBtnProgram);
   Captions(w, [&] { return w.unit.Requests(0x00) == 1; });
   w.Click(ButtonRead);
-  EXPECT_EQ(w.form->transfer().mode(), link::TransferMode::Reading);
+  EXPECT_EQ(w.form.transfer().mode(), link::TransferMode::Reading);
   EXPECT_EQ(w[LabelHlaseni].caption, "Read:");
   Captions(w, [&] { return Idle(); });
   EXPECT_EQ(w.unit.Requests(0x01), 0u) << "the programming run wrote nothing";
@@ -157,31 +157,31 @@ TEST_F(Link, EveryFifthReplyLostStillPrograms) {
   w.Click(BitBtnProgram);
   Captions(w, [&] { return Idle(); });
   EXPECT_EQ(w[LabelHlaseni].caption, "Verify:: OK") << "the save report follows";
-  EXPECT_TRUE(w.form->transfer().programDone());
+  EXPECT_TRUE(w.form.transfer().programDone());
   EXPECT_TRUE(UnitHoldsImage());
 }
 
 TEST_F(Link, UnitUnpluggedHalfwayThroughAReadLeavesTheImage) {
   w.unit.SetParam(13, 80);
-  const ParameterImage before = w.form->image();
+  const ParameterImage before = w.form.image();
   w.Click(ButtonRead);
   Captions(w, [&] { return w.unit.Requests(0x41) == 1; });
   w.Tick();  // block 1 arrives
   w.unit.GoSilent(1000);
   Captions(w, [&] { return Idle(); });
   EXPECT_EQ(w[LabelHlaseni].caption, "Read error!");
-  EXPECT_EQ(w.form->image(), before);
+  EXPECT_EQ(w.form.image(), before);
   EXPECT_EQ(w[EditOmez2].text, "11000");
 }
 
 TEST_F(Link, ProgramAfterChangeProgramsEachEdit) {
   w.Click(CheckBoxProgHned);
   w.Type(EditOmez2, "9000");
-  EXPECT_EQ(w.form->transfer().mode(), link::TransferMode::Programming);
+  EXPECT_EQ(w.form.transfer().mode(), link::TransferMode::Programming);
   Captions(w, [&] { return Idle(); });
   EXPECT_EQ(w.unit.Param(13), 90);
   w.Click(SpeedButtonZpet);
-  EXPECT_EQ(w.form->transfer().mode(), link::TransferMode::Programming) << "undo programs too";
+  EXPECT_EQ(w.form.transfer().mode(), link::TransferMode::Programming) << "undo programs too";
   Captions(w, [&] { return Idle(); });
   EXPECT_EQ(w.unit.Param(13), 110);
 }
@@ -190,11 +190,11 @@ TEST_F(Link, LiveValuesFollowTheUnit) {
   w.unit.SetLive(4200, 40);
   w.Tick(7);
   EXPECT_EQ(w[LabelRpm].caption, "RPM = 4200 ");
-  EXPECT_EQ(w.form->live().rpm, 4200);
+  EXPECT_EQ(w.form.live().rpm, 4200);
   EXPECT_FALSE(w[LabelSpojeni].visible);
   // Unplugged: after 18 silent ticks the no-connection label shows, the values stay.
   // The last reply came at most six ticks ago.
-  w.ports.Attach(testutil::Window::kCom1, w.adapter);
+  w.ports.Attach(HeadlessWindow::kCom1, w.adapter);
   w.Tick(11);
   EXPECT_FALSE(w[LabelSpojeni].visible);
   w.Tick(8);
@@ -234,9 +234,9 @@ link::Frame MonitorReply(std::uint16_t rpm) {
 
 TEST(ReceivePoll, TakesWholeFramesOnlyAndTheFirstOfABatch) {
   testutil::TempDir dir;
-  testutil::Window w(dir.path());
+  HeadlessWindow w(dir.path());
   ScriptedDevice device;
-  w.ports.Attach(testutil::Window::kCom1, device);
+  w.ports.Attach(HeadlessWindow::kCom1, device);
 
   const link::Frame first = MonitorReply(1234);
   device.Queue(first, 101);
@@ -263,7 +263,7 @@ std::string AutoSettings(int start) {
 TEST(PortSearch, SkipsAbsentPortsOnePerTickUntilTheUnitAnswers) {
   testutil::TempDir dir;
   dir.Write("Zarvell_v75.ini", AutoSettings(1));
-  testutil::Window w(dir.path(), {}, testutil::Window::Com1::Absent);
+  HeadlessWindow w(dir.path(), {}, HeadlessWindow::Com1::Absent);
   w.ports.Attach("/dev/ttyUSB4", w.unit);
   EXPECT_EQ(w.ports.OpenAttempts(), (std::vector<std::string>{"/dev/ttyUSB0"}));
   w.Tick(4);
@@ -281,7 +281,7 @@ TEST(PortSearch, SkipsAbsentPortsOnePerTickUntilTheUnitAnswers) {
 TEST(PortSearch, HoldsASilentPortThirtyTicksAndWrapsAfterCom31) {
   testutil::TempDir dir;
   dir.Write("Zarvell_v75.ini", AutoSettings(1));
-  testutil::Window w(dir.path());  // COM1: an adapter with no unit
+  HeadlessWindow w(dir.path());  // COM1: an adapter with no unit
   const std::size_t atStart = w.ports.OpenAttempts().size();
   w.Tick(29);
   EXPECT_EQ(w.ports.OpenAttempts().size(), atStart);
@@ -290,7 +290,7 @@ TEST(PortSearch, HoldsASilentPortThirtyTicksAndWrapsAfterCom31) {
 
   testutil::TempDir other;
   other.Write("Zarvell_v75.ini", AutoSettings(30));
-  testutil::Window wrap(other.path());
+  HeadlessWindow wrap(other.path());
   wrap.Tick(2);
   const auto& tried = wrap.ports.OpenAttempts();
   ASSERT_GE(tried.size(), 3u);
@@ -300,7 +300,7 @@ TEST(PortSearch, HoldsASilentPortThirtyTicksAndWrapsAfterCom31) {
 
 TEST(PortChoice, AnAbsentChosenPortIsReportedOnceThenRetriedQuietly) {
   testutil::TempDir dir;
-  testutil::Window w(dir.path());
+  HeadlessWindow w(dir.path());
   EXPECT_TRUE(w.host.messages().empty()) << "COM1 opened at start-up";
   w.Click(MenuCom3);
   ASSERT_EQ(w.host.messages().size(), 1u);
@@ -316,7 +316,7 @@ TEST(PortChoice, AnAbsentChosenPortIsReportedOnceThenRetriedQuietly) {
 
 TEST(PortChoice, NoUnitShowsNoConnectionFromTheFirstTick) {
   testutil::TempDir dir;
-  testutil::Window w(dir.path());
+  HeadlessWindow w(dir.path());
   w.Tick();
   EXPECT_TRUE(w[LabelSpojeni].visible);
   EXPECT_FALSE(w[LabelVersion].visible);
@@ -325,7 +325,7 @@ TEST(PortChoice, NoUnitShowsNoConnectionFromTheFirstTick) {
 TEST(PortChoice, SettingsNameTheDeviceOfAComNumber) {
   testutil::TempDir dir;
   dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nComPort=5\n[PORTS]\nCOM5=/dev/serial/by-id/unit\n");
-  testutil::Window w(dir.path());
+  HeadlessWindow w(dir.path());
   EXPECT_EQ(w.ports.OpenAttempts().back(), "/dev/serial/by-id/unit");
   EXPECT_EQ(w[MenuCom5].hint, "/dev/serial/by-id/unit");
   EXPECT_EQ(w[MenuCom6].hint, "/dev/ttyUSB5");

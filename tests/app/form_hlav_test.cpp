@@ -4,23 +4,21 @@
 #include <gtest/gtest.h>
 
 #include "app/image_dump.h"
+#include "headless_window.h"
 #include "support/temp_dir.h"
-#include "support/window_harness.h"
 
 namespace zarvell {
 namespace {
 
-using namespace app;
-
-using testutil::Window;
+using namespace design;
 
 TEST(FormHlav, FirstStartIsCentredOnTheBikePageInEnglishWithBike20) {
   testutil::TempDir dir;
-  Window w(dir.path());
+  HeadlessWindow w(dir.path());
   EXPECT_EQ(w[FormHlav].rect, (ui::Rect{148, 160, 984, 703}));
   EXPECT_EQ(w[PageControl1].itemIndex, 1);
   EXPECT_EQ(w.process.languageIndex, 0);
-  EXPECT_EQ(w.form->image().block[field::BIKE], 20);
+  EXPECT_EQ(w.form.image().block[field::BIKE], 20);
   EXPECT_EQ(w[MenuFile].caption, "&File");
   EXPECT_FALSE(w[LabelHlaseni].visible);
   EXPECT_FALSE(w[CGaugeProgram].visible);
@@ -29,9 +27,9 @@ TEST(FormHlav, FirstStartIsCentredOnTheBikePageInEnglishWithBike20) {
   EXPECT_FALSE(w[LabelVersion].visible);
   EXPECT_FALSE(w[LabelTest1].visible);
   EXPECT_FALSE(w[LabelTest8].visible);
-  EXPECT_FALSE(w.form->testMode());
+  EXPECT_FALSE(w.form.testMode());
   // The graph starts as a white page.
-  const ui::RecordingCanvas* graph = w.host.FindCanvas(w.form->controls(), GrafAdv);
+  const ui::RecordingCanvas* graph = w.host.FindCanvas(w.form.controls(), GrafAdv);
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(graph->calls(), (std::vector<std::string>{"pen #ffffff 1 solid", "brush #ffffff",
                                                       "rectangle 0 0 621 417", "flush"}));
@@ -40,15 +38,15 @@ TEST(FormHlav, FirstStartIsCentredOnTheBikePageInEnglishWithBike20) {
 TEST(FormHlav, SettingsComeBackAtTheNextStart) {
   testutil::TempDir dir;
   {
-    Window w(dir.path());
+    HeadlessWindow w(dir.path());
     w.Click(MenuCzech);
-    ui::DeliverPage(w.form->controls(), *w.form, PageControl1, 2);
-    w.form->controls().SetRect(FormHlav, {10, 20, 900, 600});
+    ui::DeliverPage(w.form.controls(), w.form, PageControl1, 2);
+    w.form.controls().SetRect(FormHlav, {10, 20, 900, 600});
     w.Click(MenuExit);
     ASSERT_TRUE(w.host.closeRequested());
-    w.form->FormClose();
+    w.form.FormClose();
   }
-  Window again(dir.path());
+  HeadlessWindow again(dir.path());
   EXPECT_EQ(again.process.languageIndex, 3);
   EXPECT_EQ(again[MenuFile].caption, "&Soubor");
   EXPECT_EQ(again[PageControl1].itemIndex, 2);
@@ -59,13 +57,13 @@ TEST(FormHlav, CommandLineLanguageMustMatchExactlyAndIsWhatGetsSaved) {
   testutil::TempDir dir;
   dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLanguage=2\n");
   {
-    Window w(dir.path(), {"deutsch"});
+    HeadlessWindow w(dir.path(), {"deutsch"});
     EXPECT_EQ(w.process.languageIndex, 2);  // lower case: the settings stay in force
   }
   {
-    Window w(dir.path(), {"CESKY", "ENGLISH"});
+    HeadlessWindow w(dir.path(), {"CESKY", "ENGLISH"});
     EXPECT_EQ(w.process.languageIndex, 3);
-    w.form->FormClose();
+    w.form.FormClose();
   }
   EXPECT_NE(testutil::Slurp(dir.path() / "Zarvell_v75.ini").find("Language=3"), std::string::npos);
 }
@@ -73,11 +71,11 @@ TEST(FormHlav, CommandLineLanguageMustMatchExactlyAndIsWhatGetsSaved) {
 TEST(FormHlav, OutOfRangeSettingsAreRepairedAndTheRepairIsSaved) {
   testutil::TempDir dir;
   dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLanguage=7\nPageControl1->ActivePageIndex=9\n");
-  Window w(dir.path());
+  HeadlessWindow w(dir.path());
   EXPECT_EQ(w.process.languageIndex, 0);
   EXPECT_EQ(w[MenuFile].caption, "&File");
   EXPECT_EQ(w[PageControl1].itemIndex, 1);  // no page 9: the design's page stays
-  w.form->FormClose();
+  w.form.FormClose();
   const std::string ini = testutil::Slurp(dir.path() / "Zarvell_v75.ini");
   EXPECT_NE(ini.find("Language=0"), std::string::npos);
   EXPECT_NE(ini.find("PageControl1->ActivePageIndex=1"), std::string::npos);
@@ -87,21 +85,21 @@ TEST(FormHlav, AWindowThatWouldBeLostComesBackOnTheScreen) {
   testutil::TempDir dir;
   // Saved on a larger monitor: wholly right of this 1280 x 1024 screen.
   dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLeft=2000\nTop=30\nHeight=600\nWidth=900\n");
-  EXPECT_EQ(Window(dir.path())[FormHlav].rect, (ui::Rect{190, 212, 900, 600}));
+  EXPECT_EQ(HeadlessWindow(dir.path())[FormHlav].rect, (ui::Rect{190, 212, 900, 600}));
   // Too small to see: the design size, at the stored place.
   dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLeft=10\nTop=20\nHeight=0\nWidth=-5\n");
-  EXPECT_EQ(Window(dir.path())[FormHlav].rect, (ui::Rect{10, 20, 984, 703}));
+  EXPECT_EQ(HeadlessWindow(dir.path())[FormHlav].rect, (ui::Rect{10, 20, 984, 703}));
   // Partly off the screen is the user's choice and stays.
   dir.Write("Zarvell_v75.ini", "[FORM_HLAV]\nLeft=-300\nTop=900\nHeight=703\nWidth=984\n");
-  EXPECT_EQ(Window(dir.path())[FormHlav].rect, (ui::Rect{-300, 900, 984, 703}));
+  EXPECT_EQ(HeadlessWindow(dir.path())[FormHlav].rect, (ui::Rect{-300, 900, 984, 703}));
 }
 
 TEST(FormHlav, ShutDownSavesTheImageDumpIntoAFolderThatDidNotExist) {
   testutil::TempDir dir;
   const auto config = dir.path() / "zarvell";
   {
-    Window w(config);
-    w.form->FormClose();
+    HeadlessWindow w(config);
+    w.form.FormClose();
   }
   ParameterImage dumped{};
   LoadImageDump(config / "_Zarvell_v75.ini", dumped);
@@ -112,19 +110,19 @@ TEST(FormHlav, ShutDownSavesTheImageDumpIntoAFolderThatDidNotExist) {
 TEST(FormHlav, MarkerFileSwitchesTestModeOnAndShowsTheTestLabels) {
   testutil::TempDir dir;
   dir.Write("test_brenik.txt", "first line\nsome words DIAG_SWITCH more\n");
-  Window w(dir.path());
-  EXPECT_TRUE(w.form->testMode());
+  HeadlessWindow w(dir.path());
+  EXPECT_TRUE(w.form.testMode());
   EXPECT_TRUE(w[LabelTest1].visible);
   EXPECT_TRUE(w[LabelTest8].visible);
 }
 
 TEST(FormHlav, AboutWindowIsCaptionedInTheLanguageOfTheMomentAndStamped) {
   testutil::TempDir dir;
-  Window w(dir.path());
+  HeadlessWindow w(dir.path());
   w.Click(MenuGerman);
   w.Click(MenuAbout);
   EXPECT_EQ(w.host.modalFormsShown(), 1);
-  ui::ControlModel& about = w.form->about().controls();
+  ui::ControlModel& about = w.form.about().controls();
   EXPECT_EQ(about[0].caption, "Über Programm ZARVELL");
   EXPECT_EQ(about[about.Find("LabelRsKey")].caption, "Version - 75");
   EXPECT_EQ(about[about.Find("LabelDate")].caption.size(), 11u);  // "Nov 13 2009"
@@ -141,7 +139,7 @@ TEST(FormHlav, AboutWindowIsCaptionedInTheLanguageOfTheMomentAndStamped) {
 
 TEST(FormHlav, MissingManualIsReportedInTheCurrentLanguage) {
   testutil::TempDir dir;
-  Window w(dir.path());
+  HeadlessWindow w(dir.path());
   w.Click(MenuFrench);
   w.Click(MenuContens);
   ASSERT_EQ(w.host.openedDocuments(), std::vector<std::string>{"manual_Zarvell_fr.pdf"});

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ini_file.h"
+#include "fileio/ini_file.h"
 
 namespace zarvell::link {
 namespace {

@@ -25,9 +25,7 @@ struct AxisEditor {
 
   // Start-up: the default set of bike 20 with `axis` put in place, then the first pass.
   explicit AxisEditor(const AxisValues& axis = kTensAxis) {
-    bool bikeChanged = false;
-    image[field::BIKE] = 20;
-    LoadDefaults(image, bikeChanged);
+    image = DefaultImage(kStartupBike);
     PutAxis(axis);
     Pass();
   }

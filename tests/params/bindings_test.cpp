@@ -5,13 +5,13 @@
 
 #include <set>
 
-#include "app/design/main_design.h"
-#include "support/startup_image.h"
+#include "design/main_design.h"
+#include "mapedit/startup_image.h"
 
 namespace zarvell {
 namespace {
 
-using namespace app;
+using namespace design;
 
 TEST(Conversions, StoreDropsTheRemainderAndShowScalesBack) {
   EXPECT_EQ(StoreNumber(Scale::Hundreds, 1550), 15);
@@ -74,12 +74,12 @@ TEST(Bindings, LobeFlagsFollowTheImageOrderAcrossChannels) {
 class Binding : public ::testing::Test {
  protected:
   ui::ControlModel controls = NewMainControls();
-  ParameterImage image = testutil::StartupImage(20);
+  ParameterImage image = StartupImage(20);
 };
 
 TEST_F(Binding, ShowThenCommitGivesTheSameImage) {
   for (int bike : {20, 5, 7, 36}) {
-    image = testutil::StartupImage(static_cast<std::uint8_t>(bike));
+    image = StartupImage(static_cast<std::uint8_t>(bike));
     ShowImageControls(image, controls);
     ParameterImage committed = image;
     CommitImage(controls, committed, false);
@@ -123,7 +123,7 @@ TEST_F(Binding, TypedTextIsTakenWhenItIsAWholeNumberInRange) {
 }
 
 TEST_F(Binding, GapWheelShowsEverySecondEdgeAndTheCommitStoresThem) {
-  image = testutil::StartupImage(32);  // "Ducati inj. 48-2": channels 1 and 2 only
+  image = StartupImage(32);  // "Ducati inj. 48-2": channels 1 and 2 only
   image[field::PalecZacH2 + 2] = 0;
   ShowImageControls(image, controls);
   for (std::size_t byte = 38; byte < 46; ++byte) EXPECT_TRUE(controls[LobeFlagBox(byte)].checked);

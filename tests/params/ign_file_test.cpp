@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fileio/files.h"
-#include "support/startup_image.h"
+#include "mapedit/startup_image.h"
 
 namespace zarvell {
 namespace {
@@ -24,7 +24,7 @@ struct RecordingSink : IgnMessageSink {
 };
 
 ParameterImage StartupImage() {
-  return testutil::StartupImage(20);
+  return zarvell::StartupImage(20);
 }
 
 std::string StartupFile() {

@@ -5,14 +5,12 @@
 #include <random>
 
 #include "mapedit/sanitize.h"
-#include "support/startup_image.h"
+#include "mapedit/startup_image.h"
 
 namespace zarvell {
 namespace {
 
 using namespace field;
-
-using testutil::StartupImage;
 
 std::vector<int> Bytes(const ParameterImage& image, std::size_t first, std::size_t count) {
   return {image.block.begin() + static_cast<std::ptrdiff_t>(first),

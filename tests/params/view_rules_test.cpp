@@ -4,13 +4,14 @@
 
 #include <initializer_list>
 
-#include "app/design/main_controls.h"
-#include "app/design/main_design.h"
+#include "design/main_controls.h"
+#include "design/main_design.h"
+#include "params/bindings.h"
 
 namespace zarvell {
 namespace {
 
-using namespace app;
+using namespace design;
 
 class ViewRules : public ::testing::Test {
  protected:

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <string>
 
-#include "app/design/main_controls.h"
+#include "design/main_controls.h"
 #include "qt/program.h"
 #include "qt/screenshots.h"
 #include "sim/in_process_ports.h"
@@ -39,15 +39,15 @@ TEST(MainWindow, ComesUpWithEveryControlSwitchesLanguageAndSavesOnExit) {
     EXPECT_TRUE(main.isVisible());
 
     const ui::ControlModel& model = program.window().controls();
-    ASSERT_EQ(model.size(), app::kMainControlCount);
+    ASSERT_EQ(model.size(), design::kMainControlCount);
     EXPECT_EQ(main.objectName(), "FormHlav");
-    for (std::size_t id = 1; id < app::kMainControlCount; ++id) {
-      const QString name = QString::fromLatin1(app::kMainControlNames[id]);
+    for (std::size_t id = 1; id < design::kMainControlCount; ++id) {
+      const QString name = QString::fromLatin1(design::kMainControlNames[id]);
       const ui::ControlKind kind = model[static_cast<ui::ControlIndex>(id)].kind;
       if (kind == ui::ControlKind::MenuItem || kind == ui::ControlKind::MenuSeparator) {
-        EXPECT_NE(main.findChild<QAction*>(name), nullptr) << app::kMainControlNames[id];
+        EXPECT_NE(main.findChild<QAction*>(name), nullptr) << design::kMainControlNames[id];
       } else {
-        EXPECT_NE(main.findChild<QWidget*>(name), nullptr) << app::kMainControlNames[id];
+        EXPECT_NE(main.findChild<QWidget*>(name), nullptr) << design::kMainControlNames[id];
       }
     }
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "mapedit/startup_image.h"
 #include "sim/sim_wire.h"
-#include "support/startup_image.h"
 
 namespace zarvell::sim {
 namespace {
@@ -64,7 +64,7 @@ TEST(UnitSimProtocol, StartsWithTheProgramsStartUpSet) {
   const Bytes axis = {15, 20, 30, 40, 50, 60, 70, 80, 90, 100};
   for (std::size_t i = 0; i < axis.size(); ++i) EXPECT_EQ(unit.Param(90 + i), axis[i]) << i;
   // Byte for byte what a freshly started program holds, so that the two verify at once.
-  const ParameterImage program = testutil::StartupImage(20);
+  const ParameterImage program = StartupImage(20);
   for (std::size_t i = 0; i < 200; ++i) EXPECT_EQ(unit.Param(i), program[i]) << i;
 }
 

@@ -6,9 +6,9 @@
 #include <ostream>
 #include <thread>
 
-#include "app/ini_file.h"
 #include "app/settings.h"
-#include "app/texts/messages.h"
+#include "design/texts/messages.h"
+#include "fileio/ini_file.h"
 #include "link/block_transfer.h"
 #include "link/com_link.h"
 #include "link/com_ports.h"

@@ -7,17 +7,14 @@
 #include <sstream>
 #include <vector>
 
-#include "app/form_hlav.h"
 #include "app/image_dump.h"
-#include "sim/in_process_ports.h"
-#include "sim/unit_sim.h"
+#include "headless_window.h"
 #include "ui/control.h"
 #include "ui/scripted_host.h"
 
 namespace zarvell {
 
-using namespace app;
-using link::ComPortMap;
+using namespace design;
 namespace {
 
 using Words = std::vector<std::string>;
@@ -64,38 +61,34 @@ class Player {
  public:
   Player(const std::filesystem::path& configDir, std::span<const std::string> args,
          std::ostream& out)
-      : window_(process_, host_, ports_, ConfigPathsIn(configDir)), out_(out) {
-    // COM1 starts as a serial adapter with nothing behind it.
-    ports_.Attach(ComPortMap().DevicePath(1), adapter_);
-    window_.FormCreate(args);
-  }
+      : w_(configDir, std::vector<std::string>(args.begin(), args.end())), out_(out) {}
 
   // False once the window has closed.
   bool Run(const Words& w, std::string_view line) {
     const std::string& verb = w[0];
-    ui::ControlModel& c = window_.controls();
+    ui::ControlModel& c = w_.form.controls();
     if (verb == "set" && w.size() >= 2) {
       c.SetText(Control(w, 1), TextAfterName(line, w[1]));
     } else if (verb == "exit" && w.size() == 2) {
-      ui::DeliverEditExit(c, window_, Control(w, 1));
+      ui::DeliverEditExit(c, w_.form, Control(w, 1));
     } else if (verb == "enter" && w.size() == 2) {
-      ui::DeliverEditEnter(c, window_, Control(w, 1));
+      ui::DeliverEditEnter(c, w_.form, Control(w, 1));
     } else if (verb == "click" && w.size() == 2) {
-      ui::DeliverClick(c, window_, Control(w, 1));
+      ui::DeliverClick(c, w_.form, Control(w, 1));
     } else if ((verb == "up" || verb == "down") && w.size() == 2) {
-      ui::DeliverUpDown(c, window_, Control(w, 1), verb == "up");
+      ui::DeliverUpDown(c, w_.form, Control(w, 1), verb == "up");
     } else if (verb == "check" && w.size() == 3) {
-      ui::DeliverKeyboardToggle(c, window_, Control(w, 1), Number(w[2]) != 0);
+      ui::DeliverKeyboardToggle(c, w_.form, Control(w, 1), Number(w[2]) != 0);
     } else if (verb == "select" && w.size() == 3) {
-      ui::DeliverSelect(c, window_, Control(w, 1), Number(w[2]));
+      ui::DeliverSelect(c, w_.form, Control(w, 1), Number(w[2]));
     } else if (verb == "key" && w.size() == 2) {
-      ui::DeliverClick(c, window_, MenuItemWithShortcut(w[1]));
+      ui::DeliverClick(c, w_.form, MenuItemWithShortcut(w[1]));
     } else if (verb == "answer" && w.size() == 2) {
-      host_.QueueAnswer(Answer(w[1]));
+      w_.host.QueueAnswer(Answer(w[1]));
     } else if (verb == "tick" && w.size() <= 2) {
       for (int n = w.size() == 2 ? Number(w[1]) : 1; n > 0 && !Closed(); --n) {
-        unit_.Tick();
-        window_.OnTick();
+        w_.unit.Tick();
+        w_.form.OnTick();
       }
     } else if (verb == "unit" && w.size() >= 2) {
       Unit(w);
@@ -104,9 +97,9 @@ class Player {
     } else if (verb == "wheel" && w.size() >= 5) {
       ui::WheelEvent event{Number(w[2]), {Number(w[3]), Number(w[4])}};
       ReadModifiers(w, 5, event.shift, event.ctrl);
-      window_.OnWheel(Control(w, 1), event);
+      w_.form.OnWheel(Control(w, 1), event);
     } else if (verb == "page" && w.size() == 2) {
-      ui::DeliverPage(c, window_, PageControl1, Number(w[1]));
+      ui::DeliverPage(c, w_.form, PageControl1, Number(w[1]));
     } else if (verb == "print" && w.size() >= 2) {
       Print(w);
     } else {
@@ -116,18 +109,18 @@ class Player {
   }
 
   void Close() {
-    if (!closed_) window_.FormClose();
+    if (!closed_) w_.form.FormClose();
     closed_ = true;
   }
 
  private:
   bool Closed() {
-    if (host_.closeRequested() && !closed_) Close();
+    if (w_.host.closeRequested() && !closed_) Close();
     return closed_;
   }
 
   ui::ControlIndex Control(const Words& w, std::size_t at) const {
-    const ui::ControlIndex id = window_.controls().Find(w[at]);
+    const ui::ControlIndex id = w_.form.controls().Find(w[at]);
     if (id == ui::kNoControl) throw ScriptError{"no control is named '" + w[at] + "'"};
     return id;
   }
@@ -139,7 +132,7 @@ class Player {
   }
 
   ui::ControlIndex MenuItemWithShortcut(const std::string& keys) const {
-    const ui::ControlModel& c = window_.controls();
+    const ui::ControlModel& c = w_.form.controls();
     for (std::size_t i = 0; i < c.size(); ++i) {
       const auto id = static_cast<ui::ControlIndex>(i);
       if (c[id].kind == ui::ControlKind::MenuItem && c[id].shortcut == keys) return id;
@@ -166,7 +159,7 @@ class Player {
       }
     }
     // Handlers that read the keyboard themselves see the same keys.
-    host_.SetModifiers({shift, ctrl});
+    w_.host.SetModifiers({shift, ctrl});
   }
 
   void Mouse(const Words& w) {
@@ -186,22 +179,22 @@ class Player {
         event.action == ui::MouseAction::Move ? ui::MouseButton::None : ui::MouseButton::Left;
     event.point = {Number(w[3]), Number(w[4])};
     ReadModifiers(w, 5, event.shift, event.ctrl);
-    window_.OnMouse(Control(w, 1), event);
+    w_.form.OnMouse(Control(w, 1), event);
   }
 
   // The simulated unit: plugged into the cable of the chosen COM number, or out again.
   void Unit(const Words& w) {
     const std::string& what = w[1];
     if (what == "connect" && w.size() == 2) {
-      ports_.Attach(window_.comLink().DevicePath(), unit_);
+      w_.ConnectUnit();
     } else if (what == "unplug" && w.size() == 2) {
-      ports_.Attach(window_.comLink().DevicePath(), adapter_);
+      w_.DisconnectUnit();
     } else if (what == "set" && w.size() == 4) {
       const int byte = Number(w[2]);
       if (byte < 0 || byte >= 200) throw ScriptError{"the unit has bytes 0 to 199"};
-      unit_.SetParam(static_cast<std::size_t>(byte), Byte(w[3]));
+      w_.unit.SetParam(static_cast<std::size_t>(byte), Byte(w[3]));
     } else if (what == "live" && w.size() == 4) {
-      unit_.SetLive(static_cast<std::uint16_t>(Number(w[2])), Byte(w[3]));
+      w_.unit.SetLive(static_cast<std::uint16_t>(Number(w[2])), Byte(w[3]));
     } else if (what == "fault" && w.size() >= 3) {
       Fault(w);
     } else {
@@ -216,19 +209,19 @@ class Player {
       return Byte(w[3]);
     };
     if (fault == "clear" && w.size() == 3) {
-      unit_.ClearFaults();
+      w_.unit.ClearFaults();
     } else if (fault == "refuse" && w.size() == 3) {
-      unit_.RefuseReadOut(true);
+      w_.unit.RefuseReadOut(true);
     } else if (fault == "drop") {
-      unit_.DropEveryReply(value());
+      w_.unit.DropEveryReply(value());
     } else if (fault == "corrupt") {
-      unit_.CorruptBlock(value());
+      w_.unit.CorruptBlock(value());
     } else if (fault == "late") {
-      unit_.ReplyLate(value());
+      w_.unit.ReplyLate(value());
     } else if (fault == "version") {
-      unit_.ReportVersion(value());
+      w_.unit.ReportVersion(value());
     } else if (fault == "silent") {
-      unit_.GoSilent(value());
+      w_.unit.GoSilent(value());
     } else {
       throw ScriptError{
           "unit fault drop N|corrupt BLOCK|late TICKS|version V|refuse|silent TICKS|clear"};
@@ -242,11 +235,11 @@ class Player {
   }
 
   void Print(const Words& w) {
-    const ui::ControlModel& c = window_.controls();
+    const ui::ControlModel& c = w_.form.controls();
     if (w.size() == 2 && w[1] == "image") {
-      out_ << FormatImageDump(window_.image()) << '\n';
+      out_ << FormatImageDump(w_.form.image()) << '\n';
     } else if (w.size() == 2 && w[1] == "unit") {
-      std::string dump = FormatDumpBytes(unit_.Params());
+      std::string dump = FormatDumpBytes(w_.unit.Params());
       while (!dump.empty() && dump.back() == '\n') dump.pop_back();
       out_ << dump << '\n';
     } else if (w.size() == 2 && w[1] == "caption") {
@@ -256,7 +249,7 @@ class Player {
     } else if (w.size() == 2 && w[1] == "page") {
       out_ << c[PageControl1].itemIndex << '\n';
     } else if (w.size() == 2 && w[1] == "messages") {
-      for (const ui::ShownMessage& m : host_.messages())
+      for (const ui::ShownMessage& m : w_.host.messages())
         out_ << m.text << '\n' << m.caption << '\n';
     } else if (w.size() == 3) {
       out_ << Property(c[Control(w, 1)], w[2]) << '\n';
@@ -288,12 +281,7 @@ class Player {
     throw ScriptError{"unknown property '" + name + "'"};
   }
 
-  ProcessState process_;
-  ui::ScriptedHost host_;
-  sim::InProcessPorts ports_;
-  sim::SilentDevice adapter_;
-  sim::UnitSim unit_;
-  TFormHlav window_;
+  HeadlessWindow w_;
   std::ostream& out_;
   bool closed_ = false;
 };

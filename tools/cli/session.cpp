@@ -3,7 +3,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/texts/messages.h"
+#include "design/texts/messages.h"
 #include "fileio/files.h"
 #include "params/ign_file.h"
 #include "params/presets.h"
@@ -30,9 +30,7 @@ class StderrMessages : public IgnMessageSink {
 }  // namespace
 
 Session::Session(std::uint8_t bike) {
-  image[field::BIKE] = bike;
-  bool bikeChanged = false;
-  LoadDefaults(image, bikeChanged);
+  image = DefaultImage(bike);
   Sanitize();
 }
 

@@ -9,6 +9,7 @@
 #include "app/process_state.h"
 #include "mapedit/sanitize.h"
 #include "params/image.h"
+#include "params/presets.h"
 
 namespace zarvell::cli {
 
@@ -19,7 +20,6 @@ inline constexpr int kExitNoPort = 3;          // the serial port cannot be open
 inline constexpr int kExitTransferFailed = 4;  // the unit did not answer, or not as it should
 inline constexpr int kExitUnitRefused = 5;     // another program version, or reading forbidden
 inline constexpr int kExitUsage = 64;
-inline constexpr std::uint8_t kStartupBike = 20;
 
 // What the program holds right after it starts: an all-zero image, the bike, the default set
 // with the bike's preset, validated once.
