@@ -20,7 +20,8 @@ TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort
       paths_(std::move(paths)),
       controls_(NewMainControls()),
       about_(process, host),
-      link_({controls_, host_, texts_, image_, status_, *this}, port) {
+      link_({controls_, host_, texts_, image_, status_, *this}, port),
+      map_({controls_, host_, image_, link_.live(), *this}) {
   ResetAxisMemory(axisMemory_);
 }
 

@@ -18,6 +18,7 @@ class FormEvents;
 
 enum class MessageButtons : std::uint8_t { Ok, YesNoCancel };
 enum class MessageAnswer : std::uint8_t { Ok, Yes, No, Cancel };
+enum class MessageIcon : std::uint8_t { None, Error };
 
 struct FileDialogRequest {
   std::string initialDir;
@@ -37,7 +38,8 @@ class FormHost {
 
   // Modal: timer ticks go on while the box is up.
   virtual MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
-                                    MessageButtons buttons) = 0;
+                                    MessageButtons buttons,
+                                    MessageIcon icon = MessageIcon::None) = 0;
   // The chosen path, or nothing when the user cancelled.
   virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;

@@ -31,8 +31,12 @@ class RecordingCanvas final : public Canvas {
   Size TextExtent(std::string_view text) override;
   void Flush() override;
 
+  // Every call since the canvas was made.
   const std::vector<std::string>& calls() const { return calls_; }
-  void Clear() { calls_.clear(); }
+  // The calls of the last complete paint, up to and including its flush, and how many paints
+  // have been completed.
+  std::vector<std::string> LastPaint() const;
+  int paints() const { return paints_; }
   const Pen& pen() const { return pen_; }
   const Brush& brush() const { return brush_; }
 
@@ -42,6 +46,9 @@ class RecordingCanvas final : public Canvas {
   Brush brush_;
   Font font_;
   std::vector<std::string> calls_;
+  std::size_t paintStart_ = 0;  // the last complete paint: calls_[paintStart_, paintEnd_)
+  std::size_t paintEnd_ = 0;
+  int paints_ = 0;
 };
 
 }  // namespace zarvell::ui

@@ -81,6 +81,10 @@ class Player {
       ui::DeliverKeyboardToggle(c, w_.form, Control(w, 1), Number(w[2]) != 0);
     } else if (verb == "select" && w.size() == 3) {
       ui::DeliverSelect(c, w_.form, Control(w, 1), Number(w[2]));
+    } else if (verb == "char" && w.size() == 3 && w[2].size() == 1) {
+      ui::DeliverChar(c, w_.form, Control(w, 1), w[2][0]);
+    } else if (verb == "hold" && w.size() == 2) {
+      Hold(w[1]);
     } else if (verb == "key" && w.size() == 2) {
       ui::DeliverClick(c, w_.form, MenuItemWithShortcut(w[1]));
     } else if (verb == "answer" && w.size() == 2) {
@@ -98,6 +102,7 @@ class Player {
       ui::WheelEvent event{Number(w[2]), {Number(w[3]), Number(w[4])}};
       ReadModifiers(w, 5, event.shift, event.ctrl);
       w_.form.OnWheel(Control(w, 1), event);
+      w_.host.SetModifiers(held_);
     } else if (verb == "page" && w.size() == 2) {
       ui::DeliverPage(c, w_.form, PageControl1, Number(w[1]));
     } else if (verb == "print" && w.size() >= 2) {
@@ -148,7 +153,22 @@ class Player {
     throw ScriptError{"answer takes yes, no, cancel or ok"};
   }
 
+  void Hold(const std::string& keys) {
+    if (keys == "none") {
+      held_ = {};
+    } else if (keys == "shift" || keys == "ctrl" || keys == "shift+ctrl") {
+      held_ = {keys != "ctrl", keys != "shift"};
+    } else {
+      throw ScriptError{"hold takes shift, ctrl, shift+ctrl or none"};
+    }
+    w_.host.SetModifiers(held_);
+  }
+
+  // The held keys and the event's own words, for the event and the window's keyboard queries
+  // while it is handled; the held keys alone afterwards (RestoreHeld).
   void ReadModifiers(const Words& w, std::size_t from, bool& shift, bool& ctrl) {
+    shift = held_.shift;
+    ctrl = held_.ctrl;
     for (std::size_t i = from; i < w.size(); ++i) {
       if (w[i] == "shift") {
         shift = true;
@@ -180,6 +200,7 @@ class Player {
     event.point = {Number(w[3]), Number(w[4])};
     ReadModifiers(w, 5, event.shift, event.ctrl);
     w_.form.OnMouse(Control(w, 1), event);
+    w_.host.SetModifiers(held_);
   }
 
   // The simulated unit: plugged into the cable of the chosen COM number, or out again.
@@ -193,12 +214,16 @@ class Player {
       const int byte = Number(w[2]);
       if (byte < 0 || byte >= 200) throw ScriptError{"the unit has bytes 0 to 199"};
       w_.unit.SetParam(static_cast<std::size_t>(byte), Byte(w[3]));
+    } else if (what == "tps" && w.size() == 3) {
+      const int raw = Number(w[2]);
+      if (raw < 0 || raw > 65535) throw ScriptError{"'" + w[2] + "' is not a converter reading"};
+      w_.unit.ReportThrottleRaw(static_cast<std::uint16_t>(raw));
     } else if (what == "live" && w.size() == 4) {
       w_.unit.SetLive(static_cast<std::uint16_t>(Number(w[2])), Byte(w[3]));
     } else if (what == "fault" && w.size() >= 3) {
       Fault(w);
     } else {
-      throw ScriptError{"unit connect|unplug|set BYTE VALUE|live RPM TPS|fault ..."};
+      throw ScriptError{"unit connect|unplug|set BYTE VALUE|live RPM TPS|tps RAW|fault ..."};
     }
   }
 
@@ -251,10 +276,35 @@ class Player {
     } else if (w.size() == 2 && w[1] == "messages") {
       for (const ui::ShownMessage& m : w_.host.messages())
         out_ << m.text << '\n' << m.caption << '\n';
+    } else if (w.size() == 2 && w[1] == "selection") {
+      PrintSelection();
+    } else if (w.size() == 2 && w[1] == "redrawflags") {
+      out_ << w_.form.redrawFlags() << '\n';
+    } else if (w.size() == 3 && (w[1] == "canvas" || w[1] == "paints")) {
+      const ui::RecordingCanvas* canvas = w_.host.FindCanvas(c, Control(w, 2));
+      if (w[1] == "paints") {
+        out_ << (canvas != nullptr ? canvas->paints() : 0) << '\n';
+      } else if (canvas != nullptr) {
+        for (const std::string& call : canvas->LastPaint()) out_ << call << '\n';
+      }
     } else if (w.size() == 3) {
       out_ << Property(c[Control(w, 1)], w[2]) << '\n';
     } else {
-      throw ScriptError{"print image|unit|caption|page|focus|messages, or print NAME PROPERTY"};
+      throw ScriptError{
+          "print image|unit|caption|page|focus|messages|selection|redrawflags, "
+          "print canvas|paints NAME, or print NAME PROPERTY"};
+    }
+  }
+
+  void PrintSelection() {
+    const TSelcell& s = w_.form.selection();
+    out_ << "state " << s.state << " rect " << s.rectLeft << ' ' << s.rectRight << ' ' << s.rectTop
+         << ' ' << s.rectBottom << '\n';
+    for (int row = 0; row < s.rows; ++row) {
+      for (int column = 0; column < s.columns; ++column) {
+        out_ << (column > 0 ? " " : "") << s.cellFlags[row * s.columns + column];
+      }
+      out_ << '\n';
     }
   }
 
@@ -282,6 +332,7 @@ class Player {
   }
 
   HeadlessWindow w_;
+  ui::Modifiers held_;  // the keys a `hold` line keeps down
   std::ostream& out_;
   bool closed_ = false;
 };
