@@ -93,15 +93,14 @@ Size RecordingCanvas::TextExtent(std::string_view text) {
 }
 
 void RecordingCanvas::Flush() {
-  paintStart_ = paintEnd_;
+  calls_.erase(calls_.begin(), calls_.begin() + static_cast<std::ptrdiff_t>(paintEnd_));
   calls_.emplace_back("flush");
   paintEnd_ = calls_.size();
   ++paints_;
 }
 
 std::vector<std::string> RecordingCanvas::LastPaint() const {
-  const auto at = [this](std::size_t i) { return calls_.begin() + static_cast<std::ptrdiff_t>(i); };
-  return {at(paintStart_), at(paintEnd_)};
+  return {calls_.begin(), calls_.begin() + static_cast<std::ptrdiff_t>(paintEnd_)};
 }
 
 }  // namespace zarvell::ui
