@@ -21,7 +21,9 @@ TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort
       controls_(NewMainControls()),
       about_(process, host),
       link_({controls_, host_, texts_, image_, status_, *this}, port),
-      map_({controls_, host_, image_, link_.live(), *this}) {
+      map_({controls_, host_, image_, link_.live(), *this}),
+      graph_({controls_, host_, image_, link_.live(), *this, map_, redrawFlags_,
+              process_.wheelGuard}) {
   ResetAxisMemory(axisMemory_);
 }
 
@@ -83,7 +85,9 @@ void TFormHlav::FormClose() {
 }
 
 void TFormHlav::Timer1Timer() {
-  link_.Exchange();
+  link_.PollReceive();
+  graph_.GraphTimerStep();
+  link_.TransferStep();
   if (!status_.Countdown(printing_)) link_.MessageExpired();
   link_.Watchdog(printing_);
   link::LiveState& live = link_.live();

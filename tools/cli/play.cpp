@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <ostream>
 #include <sstream>
@@ -96,7 +97,7 @@ class Player {
       }
     } else if (verb == "unit" && w.size() >= 2) {
       Unit(w);
-    } else if (verb == "mouse" && w.size() >= 5) {
+    } else if (verb == "mouse" && w.size() >= 3) {
       Mouse(w);
     } else if (verb == "wheel" && w.size() >= 5) {
       ui::WheelEvent event{Number(w[2]), {Number(w[3]), Number(w[4])}};
@@ -191,8 +192,12 @@ class Player {
       event.action = ui::MouseAction::Move;
     } else if (action == "up") {
       event.action = ui::MouseAction::Up;
+    } else if (action == "leave" && w.size() == 3) {
+      event.action = ui::MouseAction::Leave;
+      w_.form.OnMouse(Control(w, 1), event);
+      return;
     } else {
-      throw ScriptError{"mouse takes down, move or up"};
+      throw ScriptError{"mouse takes down, move, up or leave"};
     }
     if (w.size() < 5) throw ScriptError{"mouse NAME ACTION X Y"};
     event.button =
@@ -280,6 +285,10 @@ class Player {
       PrintSelection();
     } else if (w.size() == 2 && w[1] == "redrawflags") {
       out_ << w_.form.redrawFlags() << '\n';
+    } else if (w.size() == 2 && w[1] == "pointer") {
+      PrintPointer();
+    } else if (w.size() == 3 && w[1] == "graph2d") {
+      out_ << GraphField(w_.form.graph2d(), w[2]) << '\n';
     } else if (w.size() == 3 && (w[1] == "canvas" || w[1] == "paints")) {
       const ui::RecordingCanvas* canvas = w_.host.FindCanvas(c, Control(w, 2));
       if (w[1] == "paints") {
@@ -291,8 +300,8 @@ class Player {
       out_ << Property(c[Control(w, 1)], w[2]) << '\n';
     } else {
       throw ScriptError{
-          "print image|unit|caption|page|focus|messages|selection|redrawflags, "
-          "print canvas|paints NAME, or print NAME PROPERTY"};
+          "print image|unit|caption|page|focus|messages|selection|redrawflags|pointer, "
+          "print canvas|paints NAME, print graph2d FIELD, or print NAME PROPERTY"};
     }
   }
 
@@ -306,6 +315,55 @@ class Player {
       }
       out_ << '\n';
     }
+  }
+
+  void PrintPointer() {
+    const auto& moves = w_.host.pointerMoves();
+    if (moves.empty()) {
+      out_ << "-\n";
+      return;
+    }
+    const auto& [control, at] = moves.back();
+    out_ << w_.form.controls().Name(control) << ' ' << at.x << ' ' << at.y << '\n';
+  }
+
+  static std::string GraphField(const TGraphAdv& g, const std::string& name) {
+    const std::pair<const char*, int> ints[] = {
+        {"marginLeft", g.marginLeft},
+        {"marginRight", g.marginRight},
+        {"marginTop", g.marginTop},
+        {"marginBottom", g.marginBottom},
+        {"surfaceWidth", g.surfaceWidth},
+        {"surfaceHeight", g.surfaceHeight},
+        {"plotX0", g.plotX0},
+        {"plotY0", g.plotY0},
+        {"plotWidth", g.plotWidth},
+        {"plotHeight", g.plotHeight},
+        {"grabbedPoint", g.grabbedPoint},
+        {"grabDx", g.grabDx},
+        {"grabDy", g.grabDy},
+        {"rpmRange", g.rpmRange},
+        {"degreeRange", g.degreeRange},
+        {"skipNextMove", g.skipNextMove},
+        {"hoveredPoint", g.hoveredPoint},
+        {"lastLiveRpm", g.lastLiveRpm},
+        {"lastLiveTps", g.lastLiveTps},
+        {"curveStep", g.curveStep},
+        {"activeRow", g.activeRow},
+        {"ctrlHeld", g.ctrlHeld},
+        {"shiftHeld", g.shiftHeld},
+        {"wheelRow", g.wheelRow},
+        {"wheelTarget", g.wheelTarget},
+    };
+    for (const auto& [field, value] : ints) {
+      if (name == field) return std::to_string(value);
+    }
+    if (name == "xScale" || name == "yScale") {
+      char text[32];
+      std::snprintf(text, sizeof text, "%.9g", double{name == "xScale" ? g.xScale : g.yScale});
+      return text;
+    }
+    throw ScriptError{"the 2D graph has no field '" + name + "'"};
   }
 
   static std::string Property(const ui::Control& c, const std::string& name) {
