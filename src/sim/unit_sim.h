@@ -72,6 +72,11 @@ class UnitSim final : public Device {
   // and nothing is sent; afterwards the unit answers again.
   void GoSilent(unsigned ticks);
   bool Silent() const { return silentTicks_ > 0; }
+  // Unplugged during the save that follows a programming run: the first monitor request after
+  // the verification goes unanswered, and `ticks` ticks of silence begin with it.
+  void SilentWhenSaving(unsigned ticks) { silentWhenSaving_ = ticks; }
+  // That silence has begun.
+  bool SaveUnreported() const { return saveUnreported_; }
   void ClearFaults();
 
  private:
@@ -95,6 +100,9 @@ class UnitSim final : public Device {
   std::uint8_t version_ = kVersion;
   bool refuseReadOut_ = false;
   unsigned silentTicks_ = 0;
+  std::optional<unsigned> silentWhenSaving_;
+  bool saveVerified_ = false;  // the verification of the set being saved was answered
+  bool saveUnreported_ = false;
 };
 
 }  // namespace zarvell::sim

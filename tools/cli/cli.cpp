@@ -66,6 +66,9 @@ Exit status:
   4   the unit did not answer, or its set differs (Program, Verify or Read
       error)
   5   the unit refused: it runs another program version, or forbids reading
+  6   program: the set was programmed and verified, but the unit stopped
+      answering before it reported its save, so whether it keeps the set is
+      not known; program it again once it answers
   64  the command line is wrong
 )";
 
