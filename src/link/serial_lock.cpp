@@ -51,7 +51,7 @@ bool WriteAll(int fd, std::string_view text) {
 // The PID goes into a file of our own, which is then linked into place: nobody ever reads a
 // lock file half written, and of two programs linking at once only one succeeds.
 Claim ClaimIn(const std::filesystem::path& lock) {
-  std::string pattern = lock.string() + ".zarvell-XXXXXX";
+  std::string pattern = TempFilePattern(lock);
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) return HolderAlive(lock) ? Claim::Held : Claim::Unusable;
   char pid[16];
