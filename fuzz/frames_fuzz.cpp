@@ -1,25 +1,36 @@
-// Bytes from the unit, in any pieces and in the middle of any transfer: the window must not
-// fail, and only a read may change the parameter image. The simulated unit takes the same
-// bytes as requests and may answer only with whole, valid frames.
+// Bytes from the unit, in any pieces and in the middle of any run, taken as the window's tick
+// takes them: the receive poll, the transfer engine with its resends, the live display and the
+// operating-point highlight, without building a window per input. Only a read may change the
+// parameter image, and only when its second block arrives; every frame sent is valid, belongs
+// to the run, and a write carries the image's block. The simulated unit takes the same bytes as
+// requests and may answer only with whole, valid frames.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
 #include <span>
-#include <string>
 #include <vector>
 
-#include "app/form_hlav.h"
+#include "app/design/main_design.h"
+#include "app/texts/messages.h"
+#include "link/block_transfer.h"
+#include "link/com_link.h"
+#include "link/live_display.h"
+#include "link/monitor_reply.h"
+#include "params/presets.h"
 #include "sim/in_process_ports.h"
 #include "sim/unit_sim.h"
-#include "ui/scripted_host.h"
 
 namespace {
 
 using namespace zarvell;
+using link::TransferEvent;
+using link::TransferMode;
 
-// Hands the window what the test queued, at most `piece` bytes a poll.
+constexpr char kPort[] = "/dev/ttyUSB0";
+
+// Hands the poll what the input queued, at most `piece` bytes a tick.
 struct QueuedDevice final : sim::Device {
   std::deque<std::uint8_t> out;
   void Receive(std::span<const std::uint8_t>) override {}
@@ -32,27 +43,115 @@ struct QueuedDevice final : sim::Device {
   }
 };
 
-void CheckWindow(std::span<const std::uint8_t> input) {
-  static constexpr app::ControlId kStarts[] = {app::BitBtnProgram, app::BitBtnVerify,
-                                               app::ButtonRead};
-  ProcessState process;
-  ui::ScriptedHost host;
+// What every input starts from, built once: the English texts and the start-up set, and the
+// controls, which only ever take captions and colours and so may carry them from input to input.
+struct Start {
+  Start() {
+    LoadMessageEntries(texts, 0, MessageLoader::Captions);
+    LoadMessageEntries(texts, 0, MessageLoader::Messages);
+    image[field::BIKE] = 20;
+    bool bikeChanged = false;
+    LoadDefaults(image, bikeChanged);
+  }
+  ui::ControlModel controls = app::NewMainControls();
+  TextTable texts;
+  ParameterImage image;
+};
+
+bool Allowed(TransferMode run, std::uint8_t code) {
+  switch (run) {
+    case TransferMode::Programming:
+      return code <= 0x02 || code == 0x41 || code == 0x42;
+    case TransferMode::Verifying:
+      return code == 0x41 || code == 0x42;
+    case TransferMode::Reading:
+      return code >= 0x40 && code <= 0x42;
+    case TransferMode::Idle:
+      return false;
+  }
+  return false;
+}
+
+// The window's side of the engine, checking each frame it is given to send.
+class CheckedLink final : public link::TransferLink {
+ public:
+  CheckedLink(TransferMode run, const ParameterImage& image) : run_(run), image_(image) {}
+  void SendFrame(const link::Frame& frame) override {
+    if (!link::FrameValid(frame) || !Allowed(run_, frame[0])) std::abort();
+    const int block = frame[0] & link::code::kBlockMask;
+    if (frame[0] == block && block > 0 &&
+        !std::equal(frame.begin() + 1, frame.end() - 1,
+                    image_.block.begin() + (block - 1) * link::kFrameData)) {
+      std::abort();
+    }
+  }
+  void UnitIdentified(const link::UnitInfoBlock&) override {}
+  void RefreshImage() override {}
+
+ private:
+  TransferMode run_;
+  const ParameterImage& image_;
+};
+
+void CheckMonitorReply(link::FrameView frame, const Start& start, ParameterImage& image,
+                       link::LiveState& live, ui::ControlModel& controls) {
+  const std::optional<link::MonitorValues> values = link::DecodeMonitorReply(frame);
+  if (!values) return;
+  if (!link::FrameValid(frame)) std::abort();
+  // Whatever was decoded survives being sent again.
+  const link::Frame again = link::EncodeMonitorReply(*values);
+  const std::optional<link::MonitorValues> reread = link::DecodeMonitorReply(again);
+  if (!reread || link::EncodeMonitorReply(*reread) != again) std::abort();
+  link::ShowMonitorValues(*values, image, start.texts, live, controls);
+  // The highlight depends on nothing else, so once per reply covers what every tick would.
+  link::HighlightOperatingPoint(image, live, controls);
+}
+
+void CheckLink(std::span<const std::uint8_t> input) {
+  static Start start;
+  const auto run = static_cast<TransferMode>(input[0] % 4);  // Idle only monitors
+  ParameterImage image = start.image;
+  ui::ControlModel& controls = start.controls;
+  link::LiveState live;
+  CheckedLink checked(run, image);
+  link::BlockTransfer transfer(checked);
   QueuedDevice unit;
   sim::InProcessPorts ports;
-  ports.Attach("/dev/ttyUSB0", unit);
-  TFormHlav form(process, host, ports, ConfigPathsIn("/nonexistent/zarvell-fuzz"));
-  form.FormCreate(std::vector<std::string>{});
-  const std::uint8_t start = input[0] % 4;
-  if (start < 3) ui::DeliverClick(form.controls(), form, kStarts[start]);
-  const ParameterImage before = form.image();
+  ports.Attach(kPort, unit);
+  ports.Open(kPort);
+  link::FrameReceiver receiver;
+  if (run != TransferMode::Idle) transfer.Start(run);
+
+  const auto tick = [&] {
+    const ParameterImage before = image;
+    if (const std::optional<link::FrameView> frame = receiver.Poll(ports)) {
+      if ((*frame)[0] == link::code::kMonitorReply) {
+        CheckMonitorReply(*frame, start, image, live, controls);
+      } else {
+        const bool reading = transfer.mode() == TransferMode::Reading;
+        const TransferEvent event = transfer.HandleReply(*frame, image);
+        if (image != before) {
+          if (!reading || event != TransferEvent::SwitchedToVerify) std::abort();
+          link::HighlightOperatingPoint(image, live, controls);  // on the axes just read
+        }
+      }
+    }
+    const ParameterImage settled = image;
+    if (transfer.mode() != TransferMode::Idle) {
+      transfer.Step(image);
+    } else {
+      transfer.MonitorDue();
+    }
+    if (image != settled) std::abort();  // only a reply may bring bytes in
+  };
+
   const std::size_t piece = 1 + (input.size() > 1 ? input[1] : 0);
   for (std::size_t at = 1; at < input.size(); at += piece) {
     const auto chunk = input.subspan(at, std::min(piece, input.size() - at));
     unit.out.insert(unit.out.end(), chunk.begin(), chunk.end());
-    form.Timer1Timer();
+    tick();
   }
-  for (int tick = 0; tick < 30; ++tick) form.Timer1Timer();
-  if (start != 2 && form.image() != before) std::abort();
+  for (int i = 0; i < 30; ++i) tick();
 }
 
 void CheckUnit(std::span<const std::uint8_t> input) {
@@ -72,7 +171,7 @@ void CheckUnit(std::span<const std::uint8_t> input) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::span<const std::uint8_t> input(data, size);
-  CheckWindow(input);
+  CheckLink(input);
   CheckUnit(input);
   return 0;
 }
