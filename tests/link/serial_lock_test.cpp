@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <string>
 
+#include "app/ini_file.h"
+#include "link/com_link.h"
+#include "link/com_ports.h"
 #include "link/posix_serial_port.h"
 #include "pseudo_terminal.h"
 #include "support/temp_dir.h"
@@ -102,6 +105,24 @@ TEST_F(SerialLockTest, AFileThatNamesAnotherProcessIsNotRemovedAtClose) {
   locks.Write(LockFile().filename().string(), PidLine(1));
   port.Close();
   EXPECT_EQ(Slurp(LockFile()), PidLine(1));
+}
+
+TEST_F(SerialLockTest, TheAutomaticSearchPassesALockedPortByLikeABusyOne) {
+  Pty free;
+  const ComPortMap devices = ComPortMap::FromSettings(
+      IniFile::Parse("[PORTS]\nCOM1=" + pty.SlavePath() + "\nCOM2=" + free.SlavePath() + "\n"));
+  PosixSerialPort holder = Port();
+  ASSERT_TRUE(holder.Open(pty.SlavePath()));
+
+  PosixSerialPort port = Port();
+  ComLink link(port, devices);
+  link.comPortIndex = ComLink::kAutomatic;
+  link.silentTicks = ComLink::kSilentLimit;
+  EXPECT_FALSE(link.Open());
+  EXPECT_TRUE(link.Watchdog().reopenDue);  // the next tick already tries COM2
+  EXPECT_TRUE(link.Open());
+  EXPECT_EQ(link.ComNumber(), 2);
+  EXPECT_TRUE(port.IsOpen());
 }
 
 }  // namespace
