@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <deque>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "app/design/main_design.h"
@@ -18,8 +18,8 @@
 #include "link/com_link.h"
 #include "link/live_display.h"
 #include "link/monitor_reply.h"
+#include "link/serial_port.h"
 #include "params/presets.h"
-#include "sim/in_process_ports.h"
 #include "sim/unit_sim.h"
 
 namespace {
@@ -28,19 +28,30 @@ using namespace zarvell;
 using link::TransferEvent;
 using link::TransferMode;
 
-constexpr char kPort[] = "/dev/ttyUSB0";
+// The line from the unit: hands the poll what the input queued so far, never more.
+class FeedPort final : public link::SerialPort {
+ public:
+  explicit FeedPort(std::span<const std::uint8_t> input) : input_(input) {}
+  // The next `count` bytes of the input arrive.
+  void Arrive(std::size_t count) { arrived_ = std::min(input_.size(), arrived_ + count); }
 
-// Hands the poll what the input queued, at most `piece` bytes a tick.
-struct QueuedDevice final : sim::Device {
-  std::deque<std::uint8_t> out;
-  void Receive(std::span<const std::uint8_t>) override {}
-  std::size_t Pending() const override { return out.size(); }
-  std::size_t Take(std::span<std::uint8_t> into) override {
-    const std::size_t n = std::min(into.size(), out.size());
-    std::copy_n(out.begin(), n, into.begin());
-    out.erase(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n));
+  bool Open(const std::string&) override { return true; }
+  void Close() override {}
+  bool IsOpen() const override { return true; }
+  std::size_t BytesWaiting() override { return arrived_ - read_; }
+  std::size_t Read(std::span<std::uint8_t> into) override {
+    const std::size_t n = std::min(into.size(), BytesWaiting());
+    std::copy_n(input_.begin() + static_cast<std::ptrdiff_t>(read_), n, into.begin());
+    read_ += n;
     return n;
   }
+  void WriteAndDrain(std::span<const std::uint8_t>) override {}
+  void PurgeReceive() override { read_ = arrived_; }
+
+ private:
+  std::span<const std::uint8_t> input_;
+  std::size_t arrived_ = 0;
+  std::size_t read_ = 0;
 };
 
 // What every input starts from, built once: the English texts and the start-up set, and the
@@ -107,24 +118,39 @@ void CheckMonitorReply(link::FrameView frame, const Start& start, ParameterImage
   link::HighlightOperatingPoint(image, live, controls);
 }
 
+// The unit's bytes: each whole frame with its check byte put right, unless `raw`, so that
+// changed data reaches the engine and does not merely fail the check.
+std::vector<std::uint8_t> Stream(std::span<const std::uint8_t> bytes, bool raw) {
+  std::vector<std::uint8_t> stream(bytes.begin(), bytes.end());
+  for (std::size_t at = 0; !raw && at + link::kFrameSize <= stream.size(); at += link::kFrameSize) {
+    std::uint8_t check = 0xFF;
+    for (std::size_t i = 0; i + 1 < link::kFrameSize; ++i) check ^= stream[at + i];
+    stream[at + link::kFrameSize - 1] = check;
+  }
+  return stream;
+}
+
+// Byte 0: the run in bits 0 and 1 (program, verify, read, or only monitor), bit 2 keeps the check
+// bytes as they come; byte 1: the bytes that arrive per tick, less one; then what the unit sends.
 void CheckLink(std::span<const std::uint8_t> input) {
   static Start start;
-  const auto run = static_cast<TransferMode>(input[0] % 4);  // Idle only monitors
+  static constexpr TransferMode kRuns[] = {TransferMode::Programming, TransferMode::Verifying,
+                                           TransferMode::Reading, TransferMode::Idle};
+  const TransferMode run = kRuns[input[0] % 4];
   ParameterImage image = start.image;
   ui::ControlModel& controls = start.controls;
   link::LiveState live;
   CheckedLink checked(run, image);
   link::BlockTransfer transfer(checked);
-  QueuedDevice unit;
-  sim::InProcessPorts ports;
-  ports.Attach(kPort, unit);
-  ports.Open(kPort);
-  link::FrameReceiver receiver;
+  const std::vector<std::uint8_t> stream =
+      Stream(input.subspan(std::min<std::size_t>(2, input.size())), (input[0] & 4) != 0);
+  FeedPort port(stream);
+  static link::FrameReceiver receiver;  // its buffer holds nothing from one poll to the next
   if (run != TransferMode::Idle) transfer.Start(run);
 
   const auto tick = [&] {
     const ParameterImage before = image;
-    if (const std::optional<link::FrameView> frame = receiver.Poll(ports)) {
+    if (const std::optional<link::FrameView> frame = receiver.Poll(port)) {
       if ((*frame)[0] == link::code::kMonitorReply) {
         CheckMonitorReply(*frame, start, image, live, controls);
       } else {
@@ -146,9 +172,8 @@ void CheckLink(std::span<const std::uint8_t> input) {
   };
 
   const std::size_t piece = 1 + (input.size() > 1 ? input[1] : 0);
-  for (std::size_t at = 1; at < input.size(); at += piece) {
-    const auto chunk = input.subspan(at, std::min(piece, input.size() - at));
-    unit.out.insert(unit.out.end(), chunk.begin(), chunk.end());
+  for (std::size_t at = 0; at < stream.size(); at += piece) {
+    port.Arrive(piece);
     tick();
   }
   for (int i = 0; i < 30; ++i) tick();
