@@ -123,9 +123,10 @@ void CheckMonitorReply(link::FrameView frame, const Start& start, ParameterImage
 std::vector<std::uint8_t> Stream(std::span<const std::uint8_t> bytes, bool raw) {
   std::vector<std::uint8_t> stream(bytes.begin(), bytes.end());
   for (std::size_t at = 0; !raw && at + link::kFrameSize <= stream.size(); at += link::kFrameSize) {
-    std::uint8_t check = 0xFF;
-    for (std::size_t i = 0; i + 1 < link::kFrameSize; ++i) check ^= stream[at + i];
-    stream[at + link::kFrameSize - 1] = check;
+    link::Frame frame;
+    std::copy_n(stream.begin() + static_cast<std::ptrdiff_t>(at), link::kFrameSize, frame.begin());
+    link::SealFrame(frame);
+    stream[at + link::kFrameSize - 1] = frame.back();
   }
   return stream;
 }
