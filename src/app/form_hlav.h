@@ -1,8 +1,8 @@
 // The main window's logic: it owns the controls (as data), the parameter image and the text
 // table, composes the parts of the window that own a subsystem's state (the link panel, the map
-// panel, the graph panel), runs the one edit path every change of the image takes, and keeps the
-// handler names of the window design as its entry points. The renderer (Qt, or the scripted host of
-// tests and `zarvell-cli play`) forwards events to it.
+// panel, the graph panel), runs the one edit path every change of the image takes, and keeps
+// the handler names of the window design as its entry points. The renderer (Qt, or the scripted
+// host of tests and `zarvell-cli play`) forwards events to it.
 #pragma once
 
 #include <cstdint>
