@@ -99,7 +99,9 @@ void GraphPanel::GraphTimerStep() {
 
 void GraphPanel::RedrawGraphs() {
   std::uint32_t& flags = parts_.redrawFlags;
-  if (flags == 0) return;
+  // A hidden graph keeps the request: the view rules ask for a repaint when they show it, and a
+  // relayout asked for meanwhile must still be done then.
+  if (flags == 0 || !parts_.controls[GrafAdv].visible) return;
   const GraphScene scene{parts_.image, parts_.map.selection(), parts_.live, GrafAdv};
   ui::Canvas& canvas = parts_.host.CanvasOf(parts_.controls, GrafAdv);
   const bool relayout = (flags & kRedrawRelayout) != 0;
