@@ -31,6 +31,10 @@ class EditPath {
   virtual void ShowArrivedImage() = 0;
   // The image is no longer the file that was open.
   virtual void ForgetFileName() = 0;
+  // A whole new set is in the image (an opened file): what the validation remembered of the
+  // previous set is forgotten, then it runs, the controls show the set and an undo step is
+  // taken.
+  virtual void AfterNewSet() = 0;
 
  protected:
   ~EditPath() = default;
