@@ -1,6 +1,7 @@
 #include "qt/print_job.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -11,6 +12,8 @@
 
 namespace zarvell::qt {
 namespace {
+
+constexpr int kPictureScale = 3;  // about 250 dots per inch on an A4 or Letter page
 
 // print-2026-05-14-093000.pdf, or -2, -3 ... after it when that name is taken.
 std::filesystem::path FreePdfName(const std::filesystem::path& folder, const std::tm& now) {
@@ -65,14 +68,18 @@ void QtPrintJob::PrintSheet(const ui::ControlModel&) {
   } else if (!printer_->newPage()) {
     throw std::runtime_error("The printer cannot start a new page.");
   }
+  // Rendered into a picture of a few times the screen's resolution and placed on the page:
+  // widgets drawn straight onto a printer come out as one picture at the printer's resolution
+  // anyway, many megabytes a page.
   QWidget& area = *view_.content;
+  QImage picture(area.size() * kPictureScale, QImage::Format_RGB32);
+  picture.setDevicePixelRatio(kPictureScale);
+  picture.fill(Qt::white);
+  area.render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
   const QRect page = printer_->pageLayout().paintRectPixels(printer_->resolution());
   const double scale = std::min(static_cast<double>(page.width()) / area.width(),
                                 static_cast<double>(page.height()) / area.height());
-  painter_.save();
-  painter_.scale(scale, scale);
-  area.render(&painter_, QPoint(), QRegion(), QWidget::DrawChildren);
-  painter_.restore();
+  painter_.drawImage(QRectF(0, 0, area.width() * scale, area.height() * scale), picture);
 }
 
 std::string QtPrintJob::Finish() {
