@@ -106,6 +106,11 @@ void EventHub::Connect(FormView& view, ControlIndex id) {
           const ControlIndex focused = FocusedControl(*v, id);
           Run([v, focused] { ui::DeliverEditEnter(v->model, v->events, focused); }, v, focused);
         };
+        main->onChar = [this, v, id](char c) {
+          const ControlIndex focused = FocusedControl(*v, id);
+          if (focused == id) return;  // no control has the focus
+          Run([v, focused, c] { ui::DeliverChar(v->model, v->events, focused, c); }, v, focused);
+        };
       }
       break;
     case ControlKind::Button:

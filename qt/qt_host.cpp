@@ -43,8 +43,9 @@ QWidget* QtHost::Owner() const {
 }
 
 ui::MessageAnswer QtHost::ShowMessage(std::string_view text, std::string_view caption,
-                                      ui::MessageButtons buttons) {
+                                      ui::MessageButtons buttons, ui::MessageIcon icon) {
   QMessageBox box(Owner());
+  if (icon == ui::MessageIcon::Error) box.setIcon(QMessageBox::Critical);
   box.setWindowTitle(ToQString(caption));
   box.setTextFormat(Qt::PlainText);
   box.setText(ToQString(text));

@@ -29,7 +29,8 @@ class QtHost final : public ui::FormHost {
   void SetMainView(FormView* view) { main_ = view; }
 
   ui::MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
-                                ui::MessageButtons buttons) override;
+                                ui::MessageButtons buttons,
+                                ui::MessageIcon icon = ui::MessageIcon::None) override;
   std::optional<std::string> OpenFileDialog(const ui::FileDialogRequest& request) override;
   std::optional<std::string> SaveFileDialog(const ui::FileDialogRequest& request) override;
   ui::Modifiers KeyboardModifiers() override;

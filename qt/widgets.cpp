@@ -132,9 +132,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (!enter || !onEnter) return QMainWindow::keyPressEvent(event);
-  onEnter();
-  event->accept();
+  if (enter && onEnter) {
+    onEnter();
+    return event->accept();
+  }
+  const QString text = event->text();
+  const bool printable = text.size() == 1 && text[0].unicode() > 0x20 && text[0].unicode() < 0x7F;
+  const auto otherKeys = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+  if (printable && onChar && otherKeys == Qt::NoModifier) {
+    onChar(static_cast<char>(text[0].unicode()));
+    return event->accept();
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -124,6 +124,8 @@ class MainWindow final : public QMainWindow {
   std::function<void()> onGeometryChange;
   // Enter pressed on a control that passes it on (anything but an edit box).
   std::function<void()> onEnter;
+  // A printable character typed on a control that does not take it (a button, a check box).
+  std::function<void(char)> onChar;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/link_panel.h"
+#include "app/edit_path.h"
 #include "app/status_line.h"
 #include "design/texts/text_table.h"
 #include "params/ign_file.h"

@@ -23,6 +23,7 @@ TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort
       controls_(NewMainControls()),
       about_(process, host),
       link_({controls_, host_, texts_, image_, status_, *this}, port),
+      map_({controls_, host_, image_, link_.live(), *this}),
       files_({controls_, host_, texts_, image_, process_.ignReader, status_, *this},
              paths_.exeDirFile),
       printer_({controls_, host_, texts_, process_.languageIndex, *this}) {

@@ -1,7 +1,7 @@
 // The main window's logic: it owns the controls (as data), the parameter image and the text
-// table, composes the parts of the window that own a subsystem's state (the link panel), runs
-// the one edit path every change of the image takes, and keeps the handler names of the window
-// design as its entry points. The renderer (Qt, or the scripted host of tests and
+// table, composes the parts of the window that own a subsystem's state (the link panel, the map
+// panel), runs the one edit path every change of the image takes, and keeps the handler names of
+// the window design as its entry points. The renderer (Qt, or the scripted host of tests and
 // `zarvell-cli play`) forwards events to it.
 #pragma once
 
@@ -12,6 +12,7 @@
 #include "app/about_form.h"
 #include "app/file_panel.h"
 #include "app/link_panel.h"
+#include "app/map_panel.h"
 #include "app/process_state.h"
 #include "app/settings.h"
 #include "app/status_line.h"
@@ -42,6 +43,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   const link::ComLink& comLink() const { return link_.comLink(); }
   const link::BlockTransfer& transfer() const { return link_.transfer(); }
   const link::LiveState& live() const { return link_.live(); }
+  const TSelcell& selection() const { return map_.selection(); }
   bool printing() const { return printing_; }
 
   // Start-up, with the program's arguments after the program name; the first may name the
@@ -61,7 +63,8 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   void OnSelect(ui::ControlIndex id) override;
   void OnMouse(ui::ControlIndex image, const ui::MouseEvent& event) override;
   void OnWheel(ui::ControlIndex image, const ui::WheelEvent& event) override;
-  void OnPageChange() override {}
+  void OnPageChange() override;
+  void OnChar(ui::ControlIndex control, char c) override { map_.KeyTest(control, c); }
   void OnTick() override { Timer1Timer(); }
 
   // Editing.
@@ -106,7 +109,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   // validation, the controls refreshed, an undo snapshot, the view rules and a relayout of the
   // graphs on the next tick.
   void ApplyEdit(EditFrom from);
-  void CommitControls();
+  void CommitControls() override;
   void ShowImage();
   void ApplyViewRules() override;
   void Sanitize();
@@ -115,6 +118,9 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   void StoreRadioChoice(design::ControlId group, std::size_t byte);
   void ServoStep(int direction);
   // EditPath, for the window's parts.
+  void Validate() override { Sanitize(); }
+  void ApplyImageEdit() override { ApplyEdit(EditFrom::Image); }
+  void RequestRedraw(std::uint32_t bits) override { redrawFlags_ |= bits; }
   void CommitForTransfer() override;
   void ShowArrivedImage() override;
   void ForgetFileName() override;
@@ -142,6 +148,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   TextTable texts_{};
   StatusLine status_{controls_};
   LinkPanel link_;
+  MapPanel map_;
   FilePanel files_;
   print::WindowPrinter printer_;
   AxisMemory axisMemory_{};

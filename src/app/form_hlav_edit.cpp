@@ -46,6 +46,8 @@ void TFormHlav::ShowImage() {
 void TFormHlav::ApplyViewRules() {
   const ViewInputs in = ReadViewInputs(controls_, image_, printing_, testMode_, link_.unitTexts());
   redrawFlags_ |= zarvell::ApplyViewRules(in, controls_);
+  // The table view shows the grid, and with it the selection drawn over it.
+  if (controls_[ImageSelect].visible) map_.ShowGrid();
 }
 
 void TFormHlav::CommitForTransfer() {

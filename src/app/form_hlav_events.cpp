@@ -30,7 +30,7 @@ bool CommitsOnMouseRelease(ui::ControlIndex id) {
 }  // namespace
 
 void TFormHlav::OnClick(ui::ControlIndex id) {
-  if (link_.OnClick(id) || files_.OnClick(id)) return;
+  if (link_.OnClick(id) || map_.OnClick(id) || files_.OnClick(id)) return;
   if (CommitsOnMouseRelease(id)) return CheckBoxMouseUp(id);
   switch (id) {
     case CheckBoxZakazCteni:
@@ -82,7 +82,8 @@ void TFormHlav::OnKeyboardToggle(ui::ControlIndex id) {
   if (id == CheckBoxZakazCteni) CheckBoxZakazCteniClick();
 }
 
-void TFormHlav::OnUpDown(ui::ControlIndex id, bool) {
+void TFormHlav::OnUpDown(ui::ControlIndex id, bool up) {
+  if (map_.OnUpDown(id, up)) return;
   if (controls_[id].kind == ui::ControlKind::UpDown) UpDownClick(id);
 }
 
@@ -102,8 +103,16 @@ void TFormHlav::OnSelect(ui::ControlIndex id) {
   }
 }
 
-// The map editors join these with their subsystems.
-void TFormHlav::OnMouse(ui::ControlIndex, const ui::MouseEvent&) {}
+void TFormHlav::OnMouse(ui::ControlIndex image, const ui::MouseEvent& event) {
+  map_.OnMouse(image, event);
+}
+
+// The 2D graph and the 3D view join this with their wheel steps.
 void TFormHlav::OnWheel(ui::ControlIndex, const ui::WheelEvent&) {}
+
+void TFormHlav::OnPageChange() {
+  constexpr int kAdvanceMapPage = 2;  // TabSheetAdvance, the third page of the notebook
+  if (controls_[PageControl1].itemIndex == kAdvanceMapPage) map_.OnEnterAdvanceMap();
+}
 
 }  // namespace zarvell

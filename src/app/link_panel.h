@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/edit_path.h"
 #include "app/status_line.h"
 #include "design/texts/text_table.h"
 #include "link/block_transfer.h"
@@ -20,25 +21,6 @@
 #include "ui/form_host.h"
 
 namespace zarvell {
-
-// What the window's parts ask of the window's edit path.
-class EditPath {
- public:
-  // The fields committed into the image, validated and shown again, with no undo step: a
-  // transfer sends what the fields show.
-  virtual void CommitForTransfer() = 0;
-  // An image that came from outside, validated and shown.
-  virtual void ShowArrivedImage() = 0;
-  // The image is no longer the file that was open.
-  virtual void ForgetFileName() = 0;
-  // A whole new set is in the image (an opened file): what the validation remembered of the
-  // previous set is forgotten, then it runs, the controls show the set and an undo step is
-  // taken.
-  virtual void AfterNewSet() = 0;
-
- protected:
-  ~EditPath() = default;
-};
 
 class LinkPanel final : private link::TransferLink {
  public:

@@ -25,9 +25,9 @@ constexpr void AddMiscPage(MainBuilder& b) {
   constexpr ControlId tps = GroupBoxTps;
   b.Add(tps, ControlKind::GroupBox, page, {8, 152, 330, 88}, "TPS [mV]");
   b.Number(EditTps0, UpDownTps0, tps, {10, 22, 44, kEditHeight}, 250, 2500, 10);
-  b.Button(BitBtnTps0, tps, {76, 20, 104, kButtonHeight}, "TPS 0 %");
+  b.Button(BitBtnTps0, tps, {76, 20, 104, kButtonHeight}, "Set TPS 0 %");
   b.Number(EditTps100, UpDownTps100, tps, {10, 54, 44, kEditHeight}, 2500, 4750, 10);
-  b.Button(BitBtnTps100, tps, {76, 52, 104, kButtonHeight}, "TPS 100 %");
+  b.Button(BitBtnTps100, tps, {76, 52, 104, kButtonHeight}, "Set TPS 100 %");
   b.Add(Image3, ControlKind::Image, tps, {190, 18, 130, 64});
 
   b.Check(CheckBoxBuzDlouhe, page, 8, 250, "Excitation Long");

@@ -63,6 +63,7 @@ link::MonitorValues UnitSim::LiveValues() const {
   v.unitVersion = version_;
   v.test[0] = static_cast<std::uint16_t>(ticks_);
   v.test[1] = static_cast<std::uint16_t>(assembler_.rejected());
+  if (throttleRaw_) v.tpsRaw = *throttleRaw_;
   return v;
 }
 
@@ -141,6 +142,7 @@ void UnitSim::ClearFaults() {
   version_ = kVersion;
   refuseReadOut_ = false;
   silentTicks_ = 0;
+  throttleRaw_.reset();
 }
 
 }  // namespace zarvell::sim

@@ -72,6 +72,9 @@ class UnitSim final : public Device {
   // and nothing is sent; afterwards the unit answers again.
   void GoSilent(unsigned ticks);
   bool Silent() const { return silentTicks_ > 0; }
+  // The monitor replies carry this throttle converter reading (0..1023 for a healthy sensor),
+  // whatever throttle percentage they report: a sensor out of its calibration.
+  void ReportThrottleRaw(std::uint16_t raw) { throttleRaw_ = raw; }
   void ClearFaults();
 
  private:
@@ -95,6 +98,7 @@ class UnitSim final : public Device {
   std::uint8_t version_ = kVersion;
   bool refuseReadOut_ = false;
   unsigned silentTicks_ = 0;
+  std::optional<std::uint16_t> throttleRaw_;
 };
 
 }  // namespace zarvell::sim

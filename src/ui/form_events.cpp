@@ -43,6 +43,12 @@ void DeliverSelect(ControlModel& model, FormEvents& window, ControlIndex id, int
   window.OnSelect(id);
 }
 
+void DeliverChar(ControlModel& model, FormEvents& window, ControlIndex control, char c) {
+  if (!model[control].enabled || !model[control].visible) return;
+  model.SetFocus(control);
+  window.OnChar(control, c);
+}
+
 void DeliverPage(ControlModel& model, FormEvents& window, ControlIndex notebook, int page) {
   if (page == model[notebook].itemIndex || page < 0 || page >= model.ChoiceCount(notebook)) return;
   model.SetItemIndex(notebook, page);

@@ -41,6 +41,8 @@ class FormEvents {
   virtual void OnMouse(ControlIndex image, const MouseEvent& event) = 0;
   virtual void OnWheel(ControlIndex image, const WheelEvent& event) = 0;
   virtual void OnPageChange() = 0;
+  // A character typed while `control` has the focus, where no edit box takes it.
+  virtual void OnChar(ControlIndex /*control*/, char /*c*/) {}
   virtual void OnTick() = 0;
   // The window is about to be shown; for a modal one, before its loop starts.
   virtual void OnShow() {}
@@ -57,5 +59,8 @@ void DeliverUpDown(ControlModel& model, FormEvents& window, ControlIndex id, boo
 // or names no entry (a track bar clamps instead). The same for a notebook's page.
 void DeliverSelect(ControlModel& model, FormEvents& window, ControlIndex id, int value);
 void DeliverPage(ControlModel& model, FormEvents& window, ControlIndex notebook, int page);
+// A character typed on `control`, which takes the focus first; nothing for a hidden or disabled
+// control, which cannot have it.
+void DeliverChar(ControlModel& model, FormEvents& window, ControlIndex control, char c);
 
 }  // namespace zarvell::ui

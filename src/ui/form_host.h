@@ -19,6 +19,7 @@ class FormEvents;
 
 enum class MessageButtons : std::uint8_t { Ok, YesNoCancel };
 enum class MessageAnswer : std::uint8_t { Ok, Yes, No, Cancel };
+enum class MessageIcon : std::uint8_t { None, Error };
 
 struct FileDialogRequest {
   std::string initialDir;
@@ -50,7 +51,8 @@ class FormHost {
 
   // Modal: timer ticks go on while the box is up.
   virtual MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
-                                    MessageButtons buttons) = 0;
+                                    MessageButtons buttons,
+                                    MessageIcon icon = MessageIcon::None) = 0;
   // The chosen path, or nothing when the user cancelled. Both add the default extension to a
   // name typed without one; the save dialog asks before it names an existing file.
   virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;

@@ -93,7 +93,14 @@ Size RecordingCanvas::TextExtent(std::string_view text) {
 }
 
 void RecordingCanvas::Flush() {
+  calls_.erase(calls_.begin(), calls_.begin() + static_cast<std::ptrdiff_t>(paintEnd_));
   calls_.emplace_back("flush");
+  paintEnd_ = calls_.size();
+  ++paints_;
+}
+
+std::vector<std::string> RecordingCanvas::LastPaint() const {
+  return {calls_.begin(), calls_.begin() + static_cast<std::ptrdiff_t>(paintEnd_)};
 }
 
 }  // namespace zarvell::ui

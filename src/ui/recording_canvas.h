@@ -1,5 +1,6 @@
 // A canvas that draws nothing and writes down every call, one line each, so tests and scripts
-// can check what a paint routine did.
+// can check what a paint routine did. It keeps the last complete paint and the one in
+// progress, so a long run does not pile up every paint it ever made.
 #pragma once
 
 #include <string>
@@ -31,8 +32,11 @@ class RecordingCanvas final : public Canvas {
   Size TextExtent(std::string_view text) override;
   void Flush() override;
 
+  // The last complete paint, up to and including its flush, then the calls made since.
   const std::vector<std::string>& calls() const { return calls_; }
-  void Clear() { calls_.clear(); }
+  // The last complete paint alone, and how many paints have been completed.
+  std::vector<std::string> LastPaint() const;
+  int paints() const { return paints_; }
   const Pen& pen() const { return pen_; }
   const Brush& brush() const { return brush_; }
 
@@ -42,6 +46,8 @@ class RecordingCanvas final : public Canvas {
   Brush brush_;
   Font font_;
   std::vector<std::string> calls_;
+  std::size_t paintEnd_ = 0;  // the last complete paint is calls_[0, paintEnd_)
+  int paints_ = 0;
 };
 
 }  // namespace zarvell::ui

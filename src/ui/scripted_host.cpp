@@ -8,13 +8,13 @@
 namespace zarvell::ui {
 
 MessageAnswer ScriptedHost::ShowMessage(std::string_view text, std::string_view caption,
-                                        MessageButtons buttons) {
+                                        MessageButtons buttons, MessageIcon icon) {
   MessageAnswer answer = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
   if (!answers_.empty()) {
     answer = answers_.front();
     answers_.pop_front();
   }
-  messages_.push_back({std::string(text), std::string(caption), buttons, answer});
+  messages_.push_back({std::string(text), std::string(caption), buttons, answer, icon});
   return answer;
 }
 
@@ -69,12 +69,12 @@ bool ScriptedHost::OpenDocument(std::string_view path) {
   return openDocumentResult_;
 }
 
-// A canvas takes the size of its image control when first asked for.
+// A canvas has the size its image control has whenever it is asked for.
 Canvas& ScriptedHost::CanvasOf(const ControlModel& form, ControlIndex image) {
   auto& canvas = canvases_[{&form, image}];
-  if (!canvas)
-    canvas =
-        std::make_unique<RecordingCanvas>(Size{form[image].rect.width, form[image].rect.height});
+  const Size size{form[image].rect.width, form[image].rect.height};
+  if (!canvas) canvas = std::make_unique<RecordingCanvas>(size);
+  canvas->SetSurfaceSize(size);
   return *canvas;
 }
 

@@ -20,6 +20,7 @@ struct ShownMessage {
   std::string caption;
   MessageButtons buttons = MessageButtons::Ok;
   MessageAnswer answer = MessageAnswer::Ok;
+  MessageIcon icon = MessageIcon::None;
 };
 
 struct ShownDialog {
@@ -29,8 +30,8 @@ struct ShownDialog {
 
 class ScriptedHost final : public FormHost {
  public:
-  MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
-                            MessageButtons buttons) override;
+  MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
+                            MessageIcon icon = MessageIcon::None) override;
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
   Modifiers KeyboardModifiers() override { return modifiers_; }

@@ -264,6 +264,33 @@ TEST_F(Editing, TwoHundredFiftyChangesLeave199UndoStepsAndANewChangeDropsRedo) {
   EXPECT_EQ(w(field::LIMITER), 90);
 }
 
+// The map editor's own box: the same English words, caption and error icon in every language;
+// an interpolation and a map step are each one undo step.
+TEST_F(Editing, MapGridCommandsTakeTheEditPathAndInterpolationRefusesInEveryLanguage) {
+  for (ControlId language : {MenuGerman, MenuCzech}) {
+    w.Click(language);
+    w.Click(Interpolation);
+    const ui::ShownMessage& box = w.host.messages().back();
+    EXPECT_EQ(box.text, "Choose continuouse rectangle arrea of cells...");
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.icon, ui::MessageIcon::Error);
+  }
+  EXPECT_FALSE(w[SpeedButtonZpet].enabled);
+
+  // Typed but not yet committed: the column step commits it first, then shifts the column
+  // (the spin buttons show with the throttle rows).
+  w.Click(CheckBoxTpsMapa);
+  w.form.controls().SetText(Edit50, "20");
+  w.Step(CSpinButton1, true);
+  EXPECT_EQ(w(100), 21);
+  EXPECT_EQ(w(190), 11);
+  EXPECT_EQ(w[Edit50].text, "21");
+  w.Click(SpeedButtonZpet);
+  EXPECT_EQ(w(100), 10);
+  EXPECT_EQ(w(190), 10);
+  EXPECT_EQ(w(22), 1);  // the throttle rows, switched on before
+}
+
 TEST_F(Editing, CloseCommitsWhatTheControlsShow) {
   w.form.controls().SetText(EditOmez2, "8000");  // typed, the focus never left
   w.form.FormClose();

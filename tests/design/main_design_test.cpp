@@ -155,7 +155,7 @@ TEST(MainDesign, DesignStateOfTheMapAndOtherControls) {
   EXPECT_EQ(Row(LabelTps1).caption, "0%");
   EXPECT_EQ(Row(LabelTps4).caption, "10%");
   EXPECT_EQ(Row(LabelTps10).caption, "100%");
-  EXPECT_EQ(Row(BitBtnTps100).caption, "TPS 100 %");
+  EXPECT_EQ(Row(BitBtnTps100).caption, "Set TPS 100 %");
   EXPECT_EQ(Row(GroupBoxSpecial).caption,
             "Specification of synchronization - Caution - For experienced user only!");
 }

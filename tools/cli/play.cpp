@@ -90,18 +90,18 @@ class Player {
       ui::DeliverEditExit(c, w_.form, Control(w, 1));
     } else if (verb == "enter" && w.size() == 2) {
       ui::DeliverEditEnter(c, w_.form, Control(w, 1));
-    } else if (verb == "click" && w.size() >= 2) {
-      // Keys named after the control are held for this click only.
-      ui::Modifiers keys;
-      ReadModifiers(w, 2, keys.shift, keys.ctrl);
+    } else if (verb == "click" && w.size() == 2) {
       ui::DeliverClick(c, w_.form, Control(w, 1));
-      w_.host.SetModifiers({});
     } else if ((verb == "up" || verb == "down") && w.size() == 2) {
       ui::DeliverUpDown(c, w_.form, Control(w, 1), verb == "up");
     } else if (verb == "check" && w.size() == 3) {
       ui::DeliverKeyboardToggle(c, w_.form, Control(w, 1), Number(w[2]) != 0);
     } else if (verb == "select" && w.size() == 3) {
       ui::DeliverSelect(c, w_.form, Control(w, 1), Number(w[2]));
+    } else if (verb == "char" && w.size() == 3 && w[2].size() == 1) {
+      ui::DeliverChar(c, w_.form, Control(w, 1), w[2][0]);
+    } else if (verb == "hold" && w.size() == 2) {
+      Hold(w[1]);
     } else if (verb == "key" && w.size() == 2) {
       ui::DeliverClick(c, w_.form, MenuItemWithShortcut(w[1]));
     } else if (verb == "answer" && w.size() == 2) {
@@ -129,6 +129,7 @@ class Player {
       ui::WheelEvent event{Number(w[2]), {Number(w[3]), Number(w[4])}};
       ReadModifiers(w, 5, event.shift, event.ctrl);
       w_.form.OnWheel(Control(w, 1), event);
+      w_.host.SetModifiers(held_);
     } else if (verb == "page" && w.size() == 2) {
       ui::DeliverPage(c, w_.form, PageControl1, Number(w[1]));
     } else if (verb == "print" && w.size() >= 2) {
@@ -184,7 +185,22 @@ class Player {
     throw ScriptError{"answer takes yes, no, cancel or ok"};
   }
 
+  void Hold(const std::string& keys) {
+    if (keys == "none") {
+      held_ = {};
+    } else if (keys == "shift" || keys == "ctrl" || keys == "shift+ctrl") {
+      held_ = {keys != "ctrl", keys != "shift"};
+    } else {
+      throw ScriptError{"hold takes shift, ctrl, shift+ctrl or none"};
+    }
+    w_.host.SetModifiers(held_);
+  }
+
+  // The held keys and the event's own words, for the event and the window's keyboard queries
+  // while it is handled; the held keys alone afterwards (RestoreHeld).
   void ReadModifiers(const Words& w, std::size_t from, bool& shift, bool& ctrl) {
+    shift = held_.shift;
+    ctrl = held_.ctrl;
     for (std::size_t i = from; i < w.size(); ++i) {
       if (w[i] == "shift") {
         shift = true;
@@ -216,6 +232,7 @@ class Player {
     event.point = {Number(w[3]), Number(w[4])};
     ReadModifiers(w, 5, event.shift, event.ctrl);
     w_.form.OnMouse(Control(w, 1), event);
+    w_.host.SetModifiers(held_);
   }
 
   // The simulated unit: plugged into the cable of the chosen COM number, or out again.
@@ -229,12 +246,16 @@ class Player {
       const int byte = Number(w[2]);
       if (byte < 0 || byte >= 200) throw ScriptError{"the unit has bytes 0 to 199"};
       w_.unit.SetParam(static_cast<std::size_t>(byte), Byte(w[3]));
+    } else if (what == "tps" && w.size() == 3) {
+      const int raw = Number(w[2]);
+      if (raw < 0 || raw > 65535) throw ScriptError{"'" + w[2] + "' is not a converter reading"};
+      w_.unit.ReportThrottleRaw(static_cast<std::uint16_t>(raw));
     } else if (what == "live" && w.size() == 4) {
       w_.unit.SetLive(static_cast<std::uint16_t>(Number(w[2])), Byte(w[3]));
     } else if (what == "fault" && w.size() >= 3) {
       Fault(w);
     } else {
-      throw ScriptError{"unit connect|unplug|set BYTE VALUE|live RPM TPS|fault ..."};
+      throw ScriptError{"unit connect|unplug|set BYTE VALUE|live RPM TPS|tps RAW|fault ..."};
     }
   }
 
@@ -271,6 +292,7 @@ class Player {
   }
 
   HeadlessWindow w_;
+  ui::Modifiers held_;  // the keys a `hold` line keeps down
   std::ostream& out_;
   std::string configDir_;
   bool closed_ = false;

@@ -40,6 +40,17 @@ ui::ControlIndex Control(const ui::ControlModel& c, const std::string& name) {
   return id;
 }
 
+void PrintSelection(const TSelcell& s, std::ostream& out) {
+  out << "state " << s.state << " rect " << s.rectLeft << ' ' << s.rectRight << ' ' << s.rectTop
+      << ' ' << s.rectBottom << '\n';
+  for (int row = 0; row < s.rows; ++row) {
+    for (int column = 0; column < s.columns; ++column) {
+      out << (column > 0 ? " " : "") << s.cellFlags[row * s.columns + column];
+    }
+    out << '\n';
+  }
+}
+
 // `print sheet N page` and `print sheet N NAME PROPERTY`: the window as sheet N went out.
 void PrintSheet(const Words& w, const ui::ScriptedHost& host, std::ostream& out) {
   const int sheet = Number(w[2]);
@@ -60,7 +71,7 @@ void PrintSheet(const Words& w, const ui::ScriptedHost& host, std::ostream& out)
 
 void PrintQuery(const Words& w, HeadlessWindow& window, std::ostream& out) {
   const ui::ControlModel& c = window.form.controls();
-  const ui::ScriptedHost& host = window.host;
+  ui::ScriptedHost& host = window.host;
   const std::string what = w.size() >= 2 ? w[1] : std::string();
   if (w.size() == 2 && what == "image") {
     out << FormatImageDump(window.form.image()) << '\n';
@@ -76,6 +87,17 @@ void PrintQuery(const Words& w, HeadlessWindow& window, std::ostream& out) {
     out << c[PageControl1].itemIndex << '\n';
   } else if (w.size() == 2 && what == "messages") {
     for (const ui::ShownMessage& m : host.messages()) out << m.text << '\n' << m.caption << '\n';
+  } else if (w.size() == 2 && what == "selection") {
+    PrintSelection(window.form.selection(), out);
+  } else if (w.size() == 2 && what == "redrawflags") {
+    out << window.form.redrawFlags() << '\n';
+  } else if (w.size() == 3 && (what == "canvas" || what == "paints")) {
+    const ui::RecordingCanvas* canvas = host.FindCanvas(c, Control(c, w[2]));
+    if (what == "paints") {
+      out << (canvas != nullptr ? canvas->paints() : 0) << '\n';
+    } else if (canvas != nullptr) {
+      for (const std::string& call : canvas->LastPaint()) out << call << '\n';
+    }
   } else if (w.size() == 2 && what == "dialogs") {
     for (const ui::ShownDialog& d : host.dialogs()) {
       const ui::FileDialogRequest& r = d.request;
@@ -92,8 +114,8 @@ void PrintQuery(const Words& w, HeadlessWindow& window, std::ostream& out) {
     out << Property(c[Control(c, w[1])], w[2]) << '\n';
   } else {
     throw ScriptError{
-        "print image|unit|caption|page|focus|messages|dialogs|documents|sheets, print sheet N "
-        "..., or print NAME PROPERTY"};
+        "print image|unit|caption|page|focus|messages|selection|redrawflags|dialogs|documents|"
+        "sheets, print canvas|paints NAME, print sheet N ..., or print NAME PROPERTY"};
   }
 }
 

@@ -1,0 +1,35 @@
+// What the window's parts ask of the window's edit path, so that every change of the image,
+// wherever it starts, is committed, validated, shown and recorded the same way.
+#pragma once
+
+#include <cstdint>
+
+namespace zarvell {
+
+class EditPath {
+ public:
+  // The fields committed into the image (the view rules follow them).
+  virtual void CommitControls() = 0;
+  // The validation pass over the image, with the window's memory of the RPM axis.
+  virtual void Validate() = 0;
+  // The image was changed directly: validated, shown, recorded for undo, graphs laid out
+  // again on the next tick.
+  virtual void ApplyImageEdit() = 0;
+  // The fields committed into the image, validated and shown again, with no undo step: a
+  // transfer sends what the fields show.
+  virtual void CommitForTransfer() = 0;
+  // An image that came from outside, validated and shown.
+  virtual void ShowArrivedImage() = 0;
+  // The image is no longer the file that was open.
+  virtual void ForgetFileName() = 0;
+  // A whole new set is in the image (an opened file): what the validation remembered of the
+  // previous set is forgotten, then it is validated, shown and recorded for undo.
+  virtual void AfterNewSet() = 0;
+  // Bits of the window's redraw word for the next tick (kRedrawRepaint, kRedrawRelayout).
+  virtual void RequestRedraw(std::uint32_t bits) = 0;
+
+ protected:
+  ~EditPath() = default;
+};
+
+}  // namespace zarvell

@@ -1,0 +1,162 @@
+#include "app/map_panel.h"
+
+#include "design/main_controls.h"
+#include "mapedit/grid_overlay.h"
+#include "mapedit/map_grid.h"
+#include "params/view_rules.h"
+
+namespace zarvell {
+
+using namespace design;
+
+namespace {
+
+// The same words in every language: the box is the map editor's own.
+constexpr std::string_view kNoRectangle = "Choose continuouse rectangle arrea of cells...";
+constexpr std::string_view kErrorCaption = "Error";
+
+// The controls of the map page on which "+" and "-" step the advance.
+bool StepsOnPlusMinus(ui::ControlIndex id) {
+  switch (id) {
+    case CheckBoxTpsMapa:
+    case CheckBoxIgnAll:
+    case BitBtnAdvMinus:
+    case BitBtnAdvPlus:
+    case Interpolation:
+    case AMapForm:
+    case AMapModeGraph:
+    case AMapModeGraph3D:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool MapPanel::OnClick(ui::ControlIndex id) {
+  switch (id) {
+    case Interpolation:
+      DoInterpolation();
+      return true;
+    case BitBtnAdvMinus:
+    case AdvanceMinus:
+      BitBtnAdvMinusClick();
+      return true;
+    case BitBtnAdvPlus:
+    case AdvancePlus:
+      BitBtnAdvPlusClick();
+      return true;
+    case BitBtnTps0:
+      BitBtnTps0Click();
+      return true;
+    case BitBtnTps100:
+      BitBtnTps100Click();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool MapPanel::OnUpDown(ui::ControlIndex id, bool up) {
+  if (id < CSpinButton1 || id > CSpinButton10) return false;
+  if (up) {
+    CSpinButtonUpClick(id);
+  } else {
+    CSpinButtonDownClick(id);
+  }
+  return true;
+}
+
+bool MapPanel::OnMouse(ui::ControlIndex image, const ui::MouseEvent& event) {
+  if (image != ImageSelect) return false;
+  switch (event.action) {
+    case ui::MouseAction::Down:
+      OnImageSelMouseDown(event.point);
+      break;
+    case ui::MouseAction::Move:
+      OnImageSelMouseMove(event.point);
+      break;
+    case ui::MouseAction::Up:
+      OnImageSelMouseUp();
+      break;
+    case ui::MouseAction::Leave:
+      break;
+  }
+  return true;
+}
+
+void MapPanel::KeyTest(ui::ControlIndex control, char c) {
+  if (!StepsOnPlusMinus(control)) return;
+  if (c == '+') BitBtnAdvPlusClick();
+  if (c == '-') BitBtnAdvMinusClick();
+}
+
+void MapPanel::OnImageSelMouseDown(ui::Point at) {
+  // Shift and Ctrl together count as neither: the press starts afresh.
+  const ui::Modifiers keys = parts_.host.KeyboardModifiers();
+  LayoutGridCells();
+  selection_.BeginSelection(at.x, at.y, keys.shift && !keys.ctrl, keys.ctrl && !keys.shift);
+}
+
+void MapPanel::OnImageSelMouseMove(ui::Point at) {
+  if (selection_.state == 1 && selection_.UpdateSelection(at.x, at.y) == 1) {
+    DrawSelectionOverlay();
+  }
+}
+
+void MapPanel::OnImageSelMouseUp() {
+  selection_.FinishSelection();
+  parts_.edits.RequestRedraw(kRedrawRepaint);
+  DrawSelectionOverlay();
+}
+
+void MapPanel::ShowGrid() {
+  LayoutGridCells();
+  DrawSelectionOverlay();
+}
+
+void MapPanel::LayoutGridCells() {
+  const ui::Rect& rect = parts_.controls[ImageSelect].rect;
+  zarvell::LayoutGridCells(selection_, parts_.controls[CheckBoxTpsMapa].checked, ImageSelect,
+                           {rect.width, rect.height});
+}
+
+void MapPanel::DrawSelectionOverlay() {
+  if (selection_.area == ui::kNoControl) LayoutGridCells();
+  zarvell::DrawSelectionOverlay(selection_, parts_.host.CanvasOf(parts_.controls, ImageSelect));
+}
+
+void MapPanel::DoInterpolation() {
+  if (!InterpolateSelection(selection_, parts_.image)) {
+    parts_.host.ShowMessage(kNoRectangle, kErrorCaption, ui::MessageButtons::Ok,
+                            ui::MessageIcon::Error);
+    return;
+  }
+  parts_.edits.ApplyImageEdit();
+}
+
+void MapPanel::StepAdvance(int direction) {
+  EditPath& edits = parts_.edits;
+  edits.CommitControls();
+  edits.Validate();
+  zarvell::StepAdvance(selection_, parts_.controls[CheckBoxIgnAll].checked, parts_.live, direction,
+                       parts_.image, [&edits] { edits.Validate(); });
+  edits.ApplyImageEdit();
+}
+
+void MapPanel::ShiftColumn(ui::ControlIndex spin, int direction) {
+  parts_.edits.CommitControls();
+  zarvell::ShiftColumn(spin - CSpinButton1, direction, parts_.image);
+  parts_.edits.ApplyImageEdit();
+}
+
+void MapPanel::BitBtnTps0Click() {
+  if (CaptureTps0(parts_.live.tpsMv, parts_.image)) parts_.edits.ApplyImageEdit();
+}
+
+void MapPanel::BitBtnTps100Click() {
+  if (CaptureTps100(parts_.live.tpsMv, parts_.image)) parts_.edits.ApplyImageEdit();
+}
+
+}  // namespace zarvell
