@@ -11,7 +11,7 @@ build=${1:?usage: $0 BUILD_DIR}
 dir=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$dir"' EXIT
 cmake --install "$build" --prefix "$dir/prefix" >/dev/null
-docs=$dir/prefix/share/doc/Zarvell
+docs=$dir/prefix/share/doc/zarvell
 declare -A title=([en]="Zarvell user manual" [de]="Zarvell Benutzerhandbuch"
   [fr]="Zarvell manuel d'utilisation" [cz]="Zarvell návod k obsluze")
 for code in en de fr cz; do
