@@ -200,6 +200,25 @@ TEST(EventLoop, AnExceptionThatEscapesAnEventIsShownAndTheProgramGoesOn) {
             (std::vector<std::string>{"the printer failed", "An unexpected error occurred."}));
 }
 
+TEST(EventLoop, AStartUpMessageComesUpOverTheMainWindowAlreadyOnScreen) {
+  testutil::TempDir config;
+  sim::InProcessPorts nothing;  // COM1 cannot be opened
+  std::vector<std::string> seen;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    const QWidget* owner = box->parentWidget();
+    seen.push_back(box->text().toStdString() + " over " +
+                   (owner != nullptr && owner->isVisible() ? owner->objectName().toStdString()
+                                                           : std::string("nothing")));
+    box->accept();
+  });
+  poll.start(10);
+  Program program(config.path(), std::vector<std::string>{}, nothing);
+  EXPECT_EQ(seen, std::vector<std::string>{"Com opening error! over FormHlav"});
+}
+
 }  // namespace
 }  // namespace zarvell::qt
 
