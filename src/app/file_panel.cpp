@@ -81,7 +81,11 @@ void FilePanel::Open() {
   if (chosen) {
     openName_ = *chosen;
     const std::string path = FullPath(*chosen);
-    if (const std::optional<std::string> text = ReadWholeFile(path); !text) {
+    // Only a regular file: a pipe would block the window and a device never end.
+    std::error_code error;
+    const std::optional<std::string> text =
+        std::filesystem::is_regular_file(path, error) ? ReadWholeFile(path) : std::nullopt;
+    if (!text) {
       ShowFileError();
     } else if (ReadIgnFile(*text, parts_.image, parts_.reader, *this) != 0) {
       // A file of no accepted format has left the image alone; the window stays as it is.
