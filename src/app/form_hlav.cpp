@@ -7,6 +7,7 @@
 #include "app/pictures.h"
 #include "app/test_marker.h"
 #include "design/texts/window_texts.h"
+#include "fileio/files.h"
 #include "mapedit/live_highlight.h"
 #include "params/bindings.h"
 #include "params/presets.h"
@@ -51,6 +52,7 @@ void TFormHlav::FormCreate(std::span<const std::string> args) {
   DrawEmblem(host_.CanvasOf(controls_, Image1));
   DrawThrottle(host_.CanvasOf(controls_, Image3));
 
+  RemoveLeftoverTempFiles(paths_.settings.parent_path());
   LoadSettings();
   if (!args.empty()) {
     static constexpr std::string_view kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};

@@ -18,4 +18,16 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 // existing file keeps its mode, and a symbolic link is followed rather than replaced.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
 
+// The mkstemp pattern of a temporary file beside `path`: "<name>.zarvell-tmp-XXXXXX".
+std::string TempFilePattern(const std::filesystem::path& path);
+
+// When this program started.
+std::filesystem::file_time_type ProgramStart();
+
+// Removes from `folder` what writes killed before their rename left there: regular files named
+// by TempFilePattern and last changed before `before`, so that a write another Zarvell is
+// making right now stays whole. Nothing else in the folder is touched.
+void RemoveLeftoverTempFiles(const std::filesystem::path& folder,
+                             std::filesystem::file_time_type before = ProgramStart());
+
 }  // namespace zarvell

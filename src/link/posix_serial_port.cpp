@@ -52,14 +52,16 @@ bool PosixSerialPort::Open(const std::string& device) {
   // No O_CREAT: only a device that exists. O_NOCTTY: a terminal must not become ours to control.
   const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
+  // The locks come before any change: a device that another program holds is left untouched.
   termios found{};
-  if (::tcgetattr(fd, &found) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+  if (::tcgetattr(fd, &found) != 0 || !lock_.Take(fd, device)) {
     ::close(fd);
     return false;
   }
   const termios settings = LinkSettings(found);
-  if (::tcsetattr(fd, TCSANOW, &settings) != 0) {
+  if (::ioctl(fd, TIOCEXCL) != 0 || ::tcsetattr(fd, TCSANOW, &settings) != 0) {
     ::ioctl(fd, TIOCNXCL);
+    lock_.Release();
     ::close(fd);
     return false;
   }
@@ -75,6 +77,7 @@ void PosixSerialPort::Close() {
   // Linux keeps the exclusive flag while any other descriptor of the terminal stays open (the
   // simulator's end of a pseudo-terminal, for one); left set, it would refuse our next open.
   ::ioctl(fd_, TIOCNXCL);
+  lock_.Release();
   ::close(fd_);
   fd_ = -1;
 }

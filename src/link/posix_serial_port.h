@@ -6,17 +6,27 @@
 // A device that goes away while open (a USB adapter pulled out) leaves the descriptor failing:
 // the port then reports nothing waiting and drops writes until the caller's watchdog closes it
 // and opens the device again.
+//
+// Every open also takes the device's advisory locks (link/serial_lock.h), so a second program
+// on the same device is refused even when root runs it.
 #pragma once
 
 #include <termios.h>
 
+#include <filesystem>
+#include <vector>
+
+#include "link/serial_lock.h"
 #include "link/serial_port.h"
 
 namespace zarvell::link {
 
 class PosixSerialPort final : public SerialPort {
  public:
-  PosixSerialPort() = default;
+  // `lockFolders`: where the lock file is tried; tests give a folder of their own.
+  explicit PosixSerialPort(
+      std::vector<std::filesystem::path> lockFolders = SerialLock::SystemFolders())
+      : lock_(std::move(lockFolders)) {}
   ~PosixSerialPort() override;
   PosixSerialPort(const PosixSerialPort&) = delete;
   PosixSerialPort& operator=(const PosixSerialPort&) = delete;
@@ -31,6 +41,7 @@ class PosixSerialPort final : public SerialPort {
 
  private:
   int fd_ = -1;
+  SerialLock lock_;
   // The device's settings as found at open, put back at close for whoever uses it next.
   termios original_{};
 };

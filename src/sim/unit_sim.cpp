@@ -41,8 +41,8 @@ UnitSim::UnitSim() {
 }
 
 void UnitSim::Receive(std::span<const std::uint8_t> bytes) {
-  if (Silent()) return;
   for (const std::uint8_t byte : bytes) {
+    if (Silent()) return;  // also when a request has just unplugged the unit
     if (assembler_.Push(byte)) Handle(assembler_.frame());
   }
 }
@@ -72,6 +72,12 @@ void UnitSim::Handle(const link::Frame& request) {
   ++requests_[code];
   const auto replyCode = static_cast<std::uint8_t>(code ^ link::code::kReplyBit);
   if (code == link::code::kMonitor) {
+    if (saveVerified_ && silentWhenSaving_ && saveCountdown_ > 0) {
+      saveUnreported_ = true;
+      saveVerified_ = false;
+      GoSilent(*silentWhenSaving_);
+      return;
+    }
     Send(link::EncodeMonitorReply(LiveValues()), std::nullopt);
     return;
   }
@@ -84,6 +90,7 @@ void UnitSim::Handle(const link::Frame& request) {
   }
   const std::size_t first = (block - 1) * kBlockBytes;
   const auto data = link::FrameData(request);
+  if (code == (link::code::kReadBit | 2)) saveVerified_ = saveCountdown_ > 0;
   if ((code & link::code::kReadBit) == 0) {
     std::copy(data.begin(), data.end(), params_.begin() + static_cast<std::ptrdiff_t>(first));
     if (block == 2) {
@@ -143,6 +150,7 @@ void UnitSim::ClearFaults() {
   refuseReadOut_ = false;
   silentTicks_ = 0;
   throttleRaw_.reset();
+  silentWhenSaving_.reset();
 }
 
 }  // namespace zarvell::sim

@@ -75,6 +75,11 @@ class UnitSim final : public Device {
   // The monitor replies carry this throttle converter reading (0..1023 for a healthy sensor),
   // whatever throttle percentage they report: a sensor out of its calibration.
   void ReportThrottleRaw(std::uint16_t raw) { throttleRaw_ = raw; }
+  // Unplugged during the save that follows a programming run: the first monitor request after
+  // the verification goes unanswered, and `ticks` ticks of silence begin with it.
+  void SilentWhenSaving(unsigned ticks) { silentWhenSaving_ = ticks; }
+  // That silence has begun.
+  bool SaveUnreported() const { return saveUnreported_; }
   void ClearFaults();
 
  private:
@@ -99,6 +104,9 @@ class UnitSim final : public Device {
   bool refuseReadOut_ = false;
   unsigned silentTicks_ = 0;
   std::optional<std::uint16_t> throttleRaw_;
+  std::optional<unsigned> silentWhenSaving_;
+  bool saveVerified_ = false;  // the verification of the set being saved was answered
+  bool saveUnreported_ = false;
 };
 
 }  // namespace zarvell::sim

@@ -81,6 +81,16 @@ TEST_F(Link, ProgrammingShowsEachStageUntilTheUnitHasSaved) {
   EXPECT_FALSE(w.form.transfer().programDone());
 }
 
+TEST_F(Link, AUnitThatFallsSilentWhileSavingIsNeverShownAsProgrammed) {
+  w.unit.SilentWhenSaving(1000);
+  w.Click(BitBtnProgram);
+  const auto seen = Captions(w, [] { return false; });
+  ASSERT_TRUE(w.unit.SaveUnreported());
+  EXPECT_EQ(seen, (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK"}));
+  EXPECT_FALSE(w[LabelHlaseni].visible);
+  EXPECT_TRUE(w[LabelSpojeni].visible);
+}
+
 TEST_F(Link, VerificationAloneEndsInVerifyOk) {
   w.Click(MenuVerify);
   EXPECT_EQ(w[LabelHlaseni].caption, "Verify:");

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "app/image_dump.h"
+#include "fileio/files.h"
 #include "headless_window.h"
 #include "support/temp_dir.h"
 
@@ -33,6 +36,14 @@ TEST(FormHlav, FirstStartIsCentredOnTheBikePageInEnglishWithBike20) {
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(graph->calls(), (std::vector<std::string>{"pen #ffffff 1 solid", "brush #ffffff",
                                                       "rectangle 0 0 621 417", "flush"}));
+}
+
+TEST(FormHlav, StartUpClearsTheTempFilesThatAKilledWriteLeftInTheSettingsFolder) {
+  testutil::TempDir dir;
+  const auto leftover = dir.Write("Zarvell_v75.ini.zarvell-tmp-q7Rt2x", "[FORM_HLAV]\nLeft=1\n");
+  std::filesystem::last_write_time(leftover, ProgramStart() - std::chrono::hours(1));
+  HeadlessWindow w(dir.path());
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{});
 }
 
 TEST(FormHlav, SettingsComeBackAtTheNextStart) {

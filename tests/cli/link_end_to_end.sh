@@ -65,6 +65,34 @@ expect 3 "$cli" monitor --port "$work/absent"
 expect 0 "$cli" monitor --port "$work/unit" --count 2
 [ "$(grep -c '^rpm=' "$work/out")" -eq 2 ] || fail "monitor printed: $(cat "$work/out")"
 
+# A second program on a port in use is refused, whoever runs it.
+"$cli" monitor --port "$work/unit" --count 1000 >"$work/monitor.out" 2>/dev/null &
+monitor=$!
+pids+=("$monitor")
+for _ in $(seq 50); do
+  grep -q '^rpm=' "$work/monitor.out" && break
+  sleep 0.1
+done
+expect 3 "$cli" program --port "$work/unit" "$work/bike5.ign"
+grep -q "Com opening error!" "$work/err" || fail "port in use: $(cat "$work/err")"
+expect 3 "$cli" monitor --port "$work/unit" --count 1
+# Ended by a signal, the monitor still closes the port and takes its lock file away.
+kill -TERM "$monitor"
+status=0
+wait "$monitor" || status=$?
+[ "$status" -eq 143 ] || fail "the monitor ended with $status on SIGTERM"
+lock=/run/lock/LCK..$(readlink -f "$work/unit" | sed 's|^/dev/||; s|/|_|g')
+[ -e "$lock" ] && fail "$lock was left behind"
+expect 0 "$cli" monitor --port "$work/unit" --count 1
+
+# Unplugged while saving, or gone for good: verified, but the save is not confirmed.
+start_unit quiet --silent-when-saving 40
+expect 6 "$cli" program --port "$work/quiet" "$work/bike5.ign"
+grep -q "programmed and verified; the unit did not report its save" "$work/err" ||
+  fail "silent while saving: $(cat "$work/err")"
+start_unit pulled --quit-when-saving
+expect 6 "$cli" program --port "$work/pulled" "$work/bike5.ign"
+
 start_unit lossy --drop 5
 expect 0 "$cli" program --port "$work/lossy" "$work/bike5.ign"
 
@@ -78,7 +106,15 @@ expect 5 "$cli" read --port "$work/locked"
 grep -q "No reading!" "$work/err" || fail "refused read: $(cat "$work/err")"
 [ -s "$work/out" ] && fail "a refused read printed a file"
 
-start_unit broken --corrupt 1
-expect 4 "$cli" program --port "$work/broken" "$work/bike5.ign"
-grep -q "Program error!" "$work/err" || fail "changed echo: $(cat "$work/err")"
+# Each block is written as the unit takes it: a failure after block 0 may leave a mix.
+mixed="The unit may now hold a mix of the old and the new set; program it again."
+for block in 1 2; do
+  start_unit "broken$block" --corrupt "$block"
+  expect 4 "$cli" program --port "$work/broken$block" "$work/bike5.ign"
+  grep -qF "Program error! $mixed" "$work/err" || fail "changed echo $block: $(cat "$work/err")"
+done
+start_unit mute --silent-after 0 --silent-for 100000
+expect 4 "$cli" program --port "$work/mute" "$work/bike5.ign"
+grep -q "Program error!" "$work/err" || fail "no answer: $(cat "$work/err")"
+grep -qF "$mixed" "$work/err" && fail "nothing was written, yet: $(cat "$work/err")"
 echo "all link commands behaved"

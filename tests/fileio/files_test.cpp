@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 
 #include "support/temp_dir.h"
 
@@ -64,6 +68,47 @@ TEST(Files, FailedAtomicWriteReportsAndLeavesTheTargetAlone) {
   EXPECT_FALSE(WriteFileAtomically(dir.path() / "busy", "new"));
   EXPECT_EQ(Slurp(dir.path() / "busy" / "kept"), "old");
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"busy"});
+}
+
+TEST(Files, LeftoverTempFilesOfOursAreRemovedAndNothingElse) {
+  const TempDir dir;
+  namespace fs = std::filesystem;
+  const auto old = ProgramStart() - std::chrono::minutes(5);
+  const auto make = [&](const std::string& name, fs::file_time_type changed) {
+    const fs::path path = dir.Write(name, "x");
+    fs::last_write_time(path, changed);
+    return name;
+  };
+  // What a write killed before its rename leaves, named exactly as the writer names it.
+  std::string killed = TempFilePattern(dir.path() / "Zarvell_v75.ini");
+  const int fd = ::mkstemp(killed.data());
+  ASSERT_GE(fd, 0);
+  ::close(fd);
+  fs::last_write_time(killed, old);
+  make("_Zarvell_v75.ini.zarvell-tmp-Ab12Cd", old);
+
+  const std::vector<std::string> kept = {
+      make("_Zarvell_v75.ini.zarvell-tmp-Fresh1", fs::file_time_type::clock::now()),
+      make("Zarvell_v75.ini", old),
+      make("Zarvell_v75.ini.backup", old),  // a user's copy, six letters after a dot
+      make("Zarvell_v75.ini.zarvell-tmp-Ab12C", old),
+      make("Zarvell_v75.ini.zarvell-tmp-Ab12C!", old),
+      make("Zarvell_v75.ini.zarvell-tmp-Ab12Cde", old),
+      make(".zarvell-tmp-Ab12Cd", old),
+  };
+  fs::create_directory(dir.path() / "folder.zarvell-tmp-Ab12Cd");
+  fs::create_symlink(dir.path() / "Zarvell_v75.ini", dir.path() / "link.zarvell-tmp-Ab12Cd");
+
+  RemoveLeftoverTempFiles(dir.path());
+  std::vector<std::string> expected = kept;
+  expected.push_back("folder.zarvell-tmp-Ab12Cd");
+  expected.push_back("link.zarvell-tmp-Ab12Cd");
+  std::vector<std::string> left = dir.Entries();
+  std::sort(expected.begin(), expected.end());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, expected);
+
+  RemoveLeftoverTempFiles(dir.path() / "missing");  // a first start: no folder yet
 }
 
 }  // namespace

@@ -135,5 +135,35 @@ TEST(UnitSimFaults, SilenceLosesWhatWasOnTheWayIgnoresRequestsThenComesBack) {
   EXPECT_EQ(Exchange(unit, Request(0x30)).size(), 102u);
 }
 
+TEST(UnitSimFaults, SilentWhenSavingCutsTheLineOnceTheSavedSetIsVerified) {
+  UnitSim unit;
+  unit.SilentWhenSaving(3);
+  // A verification with no save running, and live requests around it, are answered.
+  EXPECT_EQ(Exchange(unit, Request(0x42, MemoryBlock(unit, 100))).size(), 102u);
+  EXPECT_EQ(Exchange(unit, Request(0x30)).size(), 102u);
+
+  Exchange(unit, Request(0x01, MemoryBlock(unit, 0)));
+  Exchange(unit, Request(0x02, MemoryBlock(unit, 100)));
+  ASSERT_GT(unit.SaveCountdown(), 0);
+  EXPECT_EQ(Exchange(unit, Request(0x41, MemoryBlock(unit, 0))).size(), 102u);
+  EXPECT_EQ(Exchange(unit, Request(0x42, MemoryBlock(unit, 100))).size(), 102u);
+  EXPECT_FALSE(unit.SaveUnreported());
+
+  // The first live request after it goes unanswered, and so does the rest of its batch.
+  Bytes batch = Request(0x30);
+  const Bytes identify = Request(0x00);
+  batch.insert(batch.end(), identify.begin(), identify.end());
+  EXPECT_TRUE(Exchange(unit, batch).empty());
+  EXPECT_TRUE(unit.SaveUnreported());
+  for (int tick = 0; tick < 3; ++tick) {
+    EXPECT_TRUE(unit.Silent());
+    unit.Tick();
+  }
+  EXPECT_EQ(unit.Requests(0x00), 0u);
+  const Bytes live = Exchange(unit, Request(0x30));
+  ASSERT_EQ(live.size(), 102u);
+  EXPECT_GT(live[95] | live[96] << 8, 0);  // still saving
+}
+
 }  // namespace
 }  // namespace zarvell::sim

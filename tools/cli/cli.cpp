@@ -66,10 +66,15 @@ Exit status:
   1   FILE cannot be opened
   2   FILE is not a parameter file of format 75, 54 or 48, or a line of a
       play SCRIPT cannot be carried out (the message names the line)
-  3   the serial port cannot be opened
+  3   the serial port cannot be opened: it does not exist, or another program
+      (whoever runs it) has it open
   4   the unit did not answer, or its set differs (Program, Verify or Read
-      error)
+      error); after a Program error past the first block the unit may hold a
+      mix of the old and the new set
   5   the unit refused: it runs another program version, or forbids reading
+  6   program: the set was programmed and verified, but the unit stopped
+      answering before it reported its save, so whether it keeps the set is
+      not known; program it again once it answers
   64  the command line is wrong
 )";
 

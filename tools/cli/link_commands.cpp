@@ -1,6 +1,7 @@
 #include "link_commands.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <ostream>
@@ -27,6 +28,32 @@ using link::TransferMode;
 constexpr std::chrono::milliseconds kTick{55};
 // Two seconds without a reply: the unit is not there (any more).
 constexpr int kSilentLimit = 36;
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// The signal that asked the run to stop, 0 while none has: all a handler may safely do.
+volatile std::sig_atomic_t stopSignal = 0;
+extern "C" void RequestStop(int signal) {
+  stopSignal = signal;
+}
+bool Stopped() {
+  return stopSignal != 0;
+}
+
+// While it lives, Ctrl+C (how `monitor` normally ends), SIGTERM and a closed terminal end the
+// run at its next tick rather than the process at once, so that the port is closed and its
+// lock file removed; then the signal takes its usual course.
+class StopOnSignals {
+ public:
+  StopOnSignals() {
+    for (const int signal : kStopSignals) std::signal(signal, RequestStop);
+  }
+  ~StopOnSignals() {
+    for (const int signal : kStopSignals) std::signal(signal, SIG_DFL);
+    if (Stopped()) std::raise(stopSignal);
+  }
+  StopOnSignals(const StopOnSignals&) = delete;
+  StopOnSignals& operator=(const StopOnSignals&) = delete;
+};
 
 struct Options {
   std::string command;
@@ -59,11 +86,12 @@ class Runner final : private link::TransferLink {
  public:
   Runner(link::SerialPort& port, Session& session) : port_(port), session_(session) {}
 
-  // A run of the engine until it ends; the event that ended it.
+  // A run of the engine until it ends; the event that ended it (None: stopped by a signal).
   TransferEvent Transfer(TransferMode mode) {
     transfer_.Start(mode);
     for (;;) {
       const std::optional<link::FrameView> frame = Tick();
+      if (Stopped()) return TransferEvent::None;
       if (frame && (*frame)[0] != link::code::kMonitorReply) {
         const TransferEvent event = transfer_.HandleReply(*frame, session_.image);
         if (event == TransferEvent::VerifyOk || event == TransferEvent::VersionMismatch ||
@@ -76,12 +104,13 @@ class Runner final : private link::TransferLink {
   }
 
   // Live requests every sixth tick; `onReply` takes each reply and says whether to go on.
-  // False when the unit stopped answering.
+  // False when the unit stopped answering or a signal stopped the run.
   template <typename OnReply>
   bool Monitor(OnReply onReply) {
     int silent = 0;
     for (;;) {
       const std::optional<link::FrameView> frame = Tick();
+      if (Stopped()) return false;
       const auto values = frame ? link::DecodeMonitorReply(*frame) : std::nullopt;
       if (values) {
         silent = 0;
@@ -148,6 +177,7 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
   if (!options->file.empty()) {
     if (const int status = ReadOver(options->file, err, session); status != kExitOk) return status;
   }
+  const StopOnSignals stop;  // outlives the port, which must close first
   link::PosixSerialPort port;
   const std::string where = "zarvell-cli: " + *device + ": ";
   if (!port.Open(*device)) {
@@ -162,7 +192,7 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
       out << MonitorLine(values) << std::endl;
       return left < 0 || --left > 0;
     });
-    if (answered) return kExitOk;
+    if (answered || Stopped()) return kExitOk;
     err << where << "the unit does not answer\n";
     return kExitTransferFailed;
   }
@@ -185,12 +215,18 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
     case TransferEvent::VerifyOk:
       break;
     default: {
-      const TransferMode failed = runner.transfer().failedMode();
+      const link::BlockTransfer& transfer = runner.transfer();
+      const TransferMode failed = Stopped() ? transfer.mode() : transfer.failedMode();
       err << where
-          << texts[failed == TransferMode::Programming ? MsgProgramError
-                   : failed == TransferMode::Verifying ? MsgVerifyError
-                                                       : MsgReadError]
-          << '\n';
+          << (Stopped()                             ? std::string("interrupted")
+              : failed == TransferMode::Programming ? texts[MsgProgramError]
+              : failed == TransferMode::Verifying   ? texts[MsgVerifyError]
+                                                    : texts[MsgReadError]);
+      // The unit writes each block as it takes it, so one whose reply went astray still counts.
+      if (failed == TransferMode::Programming && transfer.command() != link::code::kWriteBlock0) {
+        err << " The unit may now hold a mix of the old and the new set; program it again.";
+      }
+      err << '\n';
       return kExitTransferFailed;
     }
   }
@@ -203,11 +239,11 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
     // The unit stores the set after the run; its live reports count the save down to 0.
     const bool saved =
         runner.Monitor([](const link::MonitorValues& values) { return values.saveCountdown != 0; });
-    err << where
-        << (saved ? "programmed, verified and saved"
-                  : "programmed and verified; the unit did not "
-                    "report its save")
-        << '\n';
+    if (!saved) {
+      err << where << "programmed and verified; the unit did not report its save\n";
+      return kExitSaveUnconfirmed;
+    }
+    err << where << "programmed, verified and saved\n";
   }
   return kExitOk;
 }

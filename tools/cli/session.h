@@ -16,9 +16,10 @@ namespace zarvell::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitCannotOpen = 1;
 inline constexpr int kExitNotAccepted = 2;
-inline constexpr int kExitNoPort = 3;          // the serial port cannot be opened
-inline constexpr int kExitTransferFailed = 4;  // the unit did not answer, or not as it should
-inline constexpr int kExitUnitRefused = 5;     // another program version, or reading forbidden
+inline constexpr int kExitNoPort = 3;           // the serial port cannot be opened
+inline constexpr int kExitTransferFailed = 4;   // the unit did not answer, or not as it should
+inline constexpr int kExitUnitRefused = 5;      // another program version, or reading forbidden
+inline constexpr int kExitSaveUnconfirmed = 6;  // programmed and verified, the save not reported
 inline constexpr int kExitUsage = 64;
 
 // What the program holds right after it starts: an all-zero image, the bike, the default set

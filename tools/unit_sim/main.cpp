@@ -40,12 +40,18 @@ constexpr std::string_view kUsage =
     "  --refuse             refuse read-out\n"
     "  --silent-after TICKS --silent-for TICKS\n"
     "                       after TICKS ticks, answer nothing for TICKS ticks (unplugged)\n"
+    "  --silent-when-saving TICKS\n"
+    "                       once a programming run is verified, answer nothing for TICKS\n"
+    "                       ticks, from the first request for live values on (unplugged\n"
+    "                       while saving)\n"
+    "  --quit-when-saving   at that moment quit instead, taking the terminal away\n"
     "  --rpm R --tps T      hold the engine at R rpm and T % throttle instead of revving\n"
     "  --help               show this text\n";
 
 struct Options {
   std::string link;
   bool refuse = false;
+  bool quitWhenSaving = false;
   bool help = false;
   std::optional<unsigned> drop;
   std::optional<unsigned> corrupt;
@@ -53,6 +59,7 @@ struct Options {
   std::optional<unsigned> version;
   std::optional<unsigned> silentAfter;
   std::optional<unsigned> silentFor;
+  std::optional<unsigned> silentWhenSaving;
   std::optional<unsigned> rpm;
   std::optional<unsigned> tps;
 };
@@ -72,13 +79,14 @@ std::string ParseOptions(int argc, char** argv, Options& options) {
     unsigned max;
     std::optional<unsigned>* value;
   };
-  const std::array<NumberOption, 8> numbers{{
+  const std::array<NumberOption, 9> numbers{{
       {"--drop", kManyTicks, &options.drop},
       {"--corrupt", 2, &options.corrupt},
       {"--late", kManyTicks, &options.late},
       {"--version", 255, &options.version},
       {"--silent-after", kManyTicks, &options.silentAfter},
       {"--silent-for", kManyTicks, &options.silentFor},
+      {"--silent-when-saving", kManyTicks, &options.silentWhenSaving},
       {"--rpm", 65535, &options.rpm},
       {"--tps", 255, &options.tps},
   }};
@@ -88,6 +96,8 @@ std::string ParseOptions(int argc, char** argv, Options& options) {
       options.help = true;
     } else if (name == "--refuse") {
       options.refuse = true;
+    } else if (name == "--quit-when-saving") {
+      options.quitWhenSaving = true;
     } else if (name == "--link") {
       if (i + 1 >= argc) return "missing value after --link";
       options.link = argv[++i];
@@ -116,6 +126,8 @@ void Configure(zarvell::sim::UnitSim& unit, const Options& options) {
                  static_cast<std::uint8_t>(options.tps.value_or(0)));
   }
   if (options.silentAfter == 0u) unit.GoSilent(*options.silentFor);
+  if (options.silentWhenSaving) unit.SilentWhenSaving(*options.silentWhenSaving);
+  if (options.quitWhenSaving) unit.SilentWhenSaving(1);
 }
 
 // Both ends of a pseudo-terminal. The unit keeps its own descriptor of the client side open,
@@ -232,6 +244,7 @@ int Serve(zarvell::sim::UnitSim& unit, const Options& options, int master, int s
     }
     if (watched[1].revents & POLLIN) return 0;
     if (watched[0].revents & POLLIN) TakeRequests(unit, master);
+    if (options.quitWhenSaving && unit.SaveUnreported()) return 0;
 
     const auto now = Clock::now();
     // After a long stall (a suspended process) the unit resumes instead of racing to catch up.
