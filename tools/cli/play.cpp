@@ -72,7 +72,9 @@ class Player {
   }
 
   // The settings folder changes from run to run; scripts name it $CONFIG.
-  std::string WithFolder(std::string line) const { return Replace(line, "$CONFIG", configDir_); }
+  std::string WithFolder(std::string line) const {
+    return Replace(std::move(line), "$CONFIG", configDir_);
+  }
 
  private:
   static std::string Replace(std::string text, std::string_view from, std::string_view to) {
