@@ -44,7 +44,6 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   const link::BlockTransfer& transfer() const { return link_.transfer(); }
   const link::LiveState& live() const { return link_.live(); }
   const TSelcell& selection() const { return map_.selection(); }
-  bool printing() const { return printing_; }
 
   // Start-up, with the program's arguments after the program name; the first may name the
   // language ("ENGLISH", "DEUTSCH", "FRANCE", "CESKY").
