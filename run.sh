@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-dejavu-core xvfb xauth xdotool)
+  qt6-base-dev fonts-dejavu-core xvfb xauth xdotool poppler-utils)
 
 install_packages() {
   local missing=() package

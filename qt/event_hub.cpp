@@ -41,6 +41,12 @@ void EventHub::SyncAll(FormView* source, ControlIndex control) {
   for (FormView* view : views_) SyncView(*view, view == source ? control : ui::kNoControl);
 }
 
+void EventHub::ShowFirstWindow() {
+  if (views_.empty() || views_.front()->root->isVisible()) return;
+  SyncAll();
+  views_.front()->root->show();
+}
+
 void EventHub::ShowError(const char* what) {
   // A handler that fails on every tick would otherwise stack one box per tick, since ticks go
   // on inside the box's own event loop.
@@ -49,6 +55,7 @@ void EventHub::ShowError(const char* what) {
     return;
   }
   showingError_ = true;
+  ShowFirstWindow();
   QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QString::fromUtf8(what),
                   QMessageBox::Ok, views_.empty() ? nullptr : views_.front()->root.get());
   box.exec();

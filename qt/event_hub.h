@@ -27,16 +27,23 @@ class EventHub {
       handler();
     } catch (const std::exception& error) {
       ShowError(error.what());
+    } catch (...) {
+      ShowError(kUnknownError);
     }
     SyncAll(source, control);
   }
 
   void SyncAll(FormView* source = nullptr, ui::ControlIndex control = ui::kNoControl);
+  // The main window (the first attached), shown as it stands if it is not on screen yet.
+  void ShowFirstWindow();
+  // The error box over the main window, for an exception that escaped a handler; the program
+  // then goes on.
+  void ShowError(const char* what);
+  static constexpr char kUnknownError[] = "An unexpected error occurred.";
 
  private:
   bool IsAttached(const FormView* view) const;
   void Connect(FormView& view, ui::ControlIndex id);
-  void ShowError(const char* what);
 
   std::vector<FormView*> views_;
   bool syncing_ = false;

@@ -1,4 +1,4 @@
-#include <QApplication>
+#include <QDir>
 #include <QTimer>
 #include <cstdio>
 #include <string>
@@ -7,6 +7,7 @@
 
 #include "app/settings.h"
 #include "link/posix_serial_port.h"
+#include "qt/application.h"
 #include "qt/program.h"
 #include "qt/screenshots.h"
 
@@ -30,11 +31,16 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  zarvell::qt::Application app(argc, argv);  // takes Qt's own options out of argv
   zarvell::qt::ConfigureApplication();
   const std::vector<std::string> args(argv + 1, argv + argc);
   zarvell::link::PosixSerialPort port;
-  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port);
+  // The installed manuals lie where the installation put them relative to the program, so an
+  // installation under any prefix finds its own.
+  const QString manuals = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                          QStringLiteral("/" ZARVELL_MANUAL_DIR_FROM_BIN));
+  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port, manuals.toStdString());
+  app.onError = [&program](const char* what) { program.hub().ShowError(what); };
 
   // ZARVELL_SCREENSHOT=<dir>: picture every page, then close as the user would. With
   // ZARVELL_SCREENSHOT_UNIT set, picture the window talking to the unit instead.

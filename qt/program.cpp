@@ -25,14 +25,26 @@ void ConfigureApplication() {
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.Image())));
 }
 
+namespace {
+
+ConfigPaths PathsOf(const std::filesystem::path& configDir, const std::filesystem::path& manuals) {
+  ConfigPaths paths = ConfigPathsIn(configDir);
+  paths.manualDir = manuals;
+  return paths;
+}
+
+}  // namespace
+
 Program::Program(const std::filesystem::path& configDir, std::span<const std::string> args,
-                 link::SerialPort& port)
-    : form_(state_, host_, port, ConfigPathsIn(configDir)) {
+                 link::SerialPort& port, const std::filesystem::path& manualDir)
+    : host_(hub_, configDir), form_(state_, host_, port, PathsOf(configDir, manualDir)) {
   view_ = BuildForm(form_.controls(), form_, FormRoot::MainWindow, nullptr);
   host_.SetMainView(view_.get());
   hub_.Attach(*view_);
   static_cast<MainWindow*>(view_->root.get())->onClose = [this] { Close(); };
 
+  // A message box of the start-up shows the window first (QtHost), so it is not alone on the
+  // desktop.
   hub_.Run([this, args] { form_.FormCreate(args); });
   view_->root->show();
   // The first tick comes after a complete start-up, even when start-up showed a message.

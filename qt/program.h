@@ -23,10 +23,12 @@ void ConfigureApplication();
 
 class Program {
  public:
-  // Settings and dump live in `configDir`; `args` are the command-line arguments after the
-  // program name; the unit is reached through `port`. Shows the main window.
+  // Settings, dump and the PDFs of a machine without a printer live in `configDir`; `args`
+  // are the command-line arguments after the program name; the unit is reached through
+  // `port`; the manuals are looked for in `manualDir` when the working folder has none. Shows
+  // the main window.
   Program(const std::filesystem::path& configDir, std::span<const std::string> args,
-          link::SerialPort& port);
+          link::SerialPort& port, const std::filesystem::path& manualDir = {});
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -41,7 +43,7 @@ class Program {
 
   ProcessState state_;
   EventHub hub_;
-  QtHost host_{hub_};
+  QtHost host_;
   TFormHlav form_;
   std::unique_ptr<FormView> view_;
   QTimer timer_;

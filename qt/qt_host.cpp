@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "qt/print_job.h"
 #include "qt/qt_canvas.h"
 #include "qt/widgets.h"
 
@@ -36,6 +37,8 @@ QStringList NameFilters(std::string_view filter) {
 
 QWidget* QtHost::Owner() const {
   if (!modal_.empty()) return modal_.back()->root.get();
+  // A box during start-up comes up over the window, not alone on the desktop.
+  hub_.ShowFirstWindow();
   return main_ != nullptr ? main_->root.get() : nullptr;
 }
 
@@ -129,6 +132,11 @@ std::tm QtHost::LocalTime() {
   std::tm local{};
   localtime_r(&now, &local);
   return local;
+}
+
+std::unique_ptr<ui::PrintJob> QtHost::StartPrintJob() {
+  if (main_ == nullptr) throw std::logic_error("no window to print");
+  return std::make_unique<QtPrintJob>(hub_, *main_, printFolder_, LocalTime());
 }
 
 void QtHost::RequestClose() {

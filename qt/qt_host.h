@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QStringList>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -20,7 +21,9 @@ QStringList NameFilters(std::string_view filter);
 
 class QtHost final : public ui::FormHost {
  public:
-  explicit QtHost(EventHub& hub) : hub_(hub) {}
+  // A machine without a printer gets its print jobs as PDF files in `printFolder`.
+  QtHost(EventHub& hub, std::filesystem::path printFolder)
+      : hub_(hub), printFolder_(std::move(printFolder)) {}
 
   // The main window: the owner of the boxes, and of the image controls MovePointer names.
   void SetMainView(FormView* view) { main_ = view; }
@@ -36,6 +39,7 @@ class QtHost final : public ui::FormHost {
   bool OpenDocument(std::string_view path) override;
   ui::Canvas& CanvasOf(const ui::ControlModel& form, ui::ControlIndex image) override;
   std::tm LocalTime() override;
+  std::unique_ptr<ui::PrintJob> StartPrintJob() override;
   void RequestClose() override;
   void ShowModalForm(ui::ControlModel& form, ui::FormEvents& events) override;
   void CloseModalForm() override;
@@ -45,6 +49,7 @@ class QtHost final : public ui::FormHost {
   std::optional<std::string> RunFileDialog(const ui::FileDialogRequest& request, bool save);
 
   EventHub& hub_;
+  std::filesystem::path printFolder_;
   FormView* main_ = nullptr;
   std::vector<FormView*> modal_;  // the open modal windows, innermost last
 };

@@ -28,6 +28,9 @@ class EditPath {
   virtual void TakeSnapshot() = 0;
   // The image is no longer the file that was open.
   virtual void ForgetFileName() = 0;
+  // A whole new set is in the image (an opened file): what the validation remembered of the
+  // previous set is forgotten, then it is validated, shown and recorded for undo.
+  virtual void AfterNewSet() = 0;
   // Bits of the window's redraw word for the next tick (kRedrawRepaint, kRedrawRelayout).
   virtual void RequestRedraw(std::uint32_t bits) = 0;
 

@@ -1,6 +1,8 @@
 #include "app/form_hlav.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "app/pictures.h"
 #include "app/test_marker.h"
@@ -23,8 +25,11 @@ TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort
       about_(process, host),
       link_({controls_, host_, texts_, image_, status_, *this}, port),
       map_({controls_, host_, image_, link_.live(), *this}),
-      graph_({controls_, host_, image_, link_.live(), *this, map_, redrawFlags_,
-              process_.wheelGuard}) {
+      graph_(
+          {controls_, host_, image_, link_.live(), *this, map_, redrawFlags_, process_.wheelGuard}),
+      files_({controls_, host_, texts_, image_, process_.ignReader, status_, *this},
+             paths_.exeDirFile),
+      printer_({controls_, host_, texts_, process_.languageIndex, *this}) {
   ResetAxisMemory(axisMemory_);
 }
 
@@ -109,8 +114,17 @@ void TFormHlav::SwitchLanguage(std::uint8_t language) {
   ShowImage();
 }
 
+// The manual in the working folder, as always; an installed program finds its own copy in the
+// documentation folder when the working folder has none.
 void TFormHlav::MenuContensClick() {
-  if (!host_.OpenDocument(texts_[ManualFileName])) {
+  const std::string& name = texts_[ManualFileName];
+  std::error_code error;
+  std::filesystem::path manual = name;
+  if (!std::filesystem::is_regular_file(manual, error) && !paths_.manualDir.empty() &&
+      std::filesystem::is_regular_file(paths_.manualDir / name, error)) {
+    manual = paths_.manualDir / name;
+  }
+  if (!host_.OpenDocument(manual.string())) {
     host_.ShowMessage(texts_[MsgManualOpenError], kProductName, ui::MessageButtons::Ok);
   }
 }

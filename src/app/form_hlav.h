@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/about_form.h"
+#include "app/file_panel.h"
 #include "app/graph_panel.h"
 #include "app/link_panel.h"
 #include "app/map_panel.h"
@@ -21,13 +22,14 @@
 #include "link/serial_port.h"
 #include "mapedit/sanitize.h"
 #include "params/image.h"
+#include "print/window_printer.h"
 #include "ui/control_model.h"
 #include "ui/form_events.h"
 #include "ui/form_host.h"
 
 namespace zarvell {
 
-class TFormHlav final : public ui::FormEvents, private EditPath {
+class TFormHlav final : public ui::FormEvents, private EditPath, private print::PrintedWindow {
  public:
   // The window talks to the unit through `port`, on the device of the chosen COM number.
   TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort& port, ConfigPaths paths);
@@ -90,6 +92,8 @@ class TFormHlav final : public ui::FormEvents, private EditPath {
   void MenuExitClick() { host_.RequestClose(); }
   void MenuAboutClick() { about_.ShowModal(); }
   void MenuContensClick();
+  void SpeedButtonPrintClick() { printer_.PrintWindow(); }
+  void MenuPrintAllClick() { printer_.PrintAllPages(); }
 
  private:
   void SwitchLanguage(std::uint8_t language);
@@ -108,7 +112,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath {
   void ApplyEdit(EditFrom from);
   void CommitControls() override;
   void ShowImage();
-  void ApplyViewRules();
+  void ApplyViewRules() override;
   void Sanitize();
   // A radio group stores its position at once; a refresh that moves it arrives here too, so it
   // takes only the snapshot, never a validation or a refresh.
@@ -122,6 +126,10 @@ class TFormHlav final : public ui::FormEvents, private EditPath {
   void ShowArrivedImage() override;
   void ShowDraggedImage(int pin) override;
   void ForgetFileName() override;
+  void AfterNewSet() override;
+  // print::PrintedWindow
+  void SetPrinting(bool printing) override { printing_ = printing; }
+  void ShowStatus(std::string_view text, ui::Colour background) override;
 
   // Undo history.
   void InitHistory();
@@ -144,8 +152,9 @@ class TFormHlav final : public ui::FormEvents, private EditPath {
   LinkPanel link_;
   MapPanel map_;
   GraphPanel graph_;
+  FilePanel files_;
+  print::WindowPrinter printer_;
   AxisMemory axisMemory_{};
-  std::string iniDir_;                           // last folder of the file dialogs
   std::uint32_t redrawFlags_ = kRedrawRelayout;  // the first tick lays the graphs out
   bool refreshGuard_ = false;                    // set while the image is copied into the controls
   bool bikeChanged_ = false;

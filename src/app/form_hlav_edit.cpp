@@ -73,6 +73,16 @@ void TFormHlav::ForgetFileName() {
   ShowWindowCaption(texts_, controls_);
 }
 
+void TFormHlav::AfterNewSet() {
+  ResetAxisMemory(axisMemory_);
+  ApplyEdit(EditFrom::Image);
+}
+
+void TFormHlav::ShowStatus(std::string_view text, ui::Colour background) {
+  status_.Show(text, background);
+  controls_.SetVisible(LabelHlaseni, true);
+}
+
 void TFormHlav::EditExit(ui::ControlIndex edit) {
   const ui::ControlIndex upDown = controls_.UpDownOf(edit);
   if (upDown != ui::kNoControl && BindingOfControl(upDown) != nullptr) ApplyEdit(EditFrom::Field);

@@ -30,7 +30,7 @@ bool CommitsOnMouseRelease(ui::ControlIndex id) {
 }  // namespace
 
 void TFormHlav::OnClick(ui::ControlIndex id) {
-  if (link_.OnClick(id) || map_.OnClick(id)) return;
+  if (link_.OnClick(id) || map_.OnClick(id) || files_.OnClick(id)) return;
   if (CommitsOnMouseRelease(id)) return CheckBoxMouseUp(id);
   switch (id) {
     case CheckBoxZakazCteni:
@@ -66,6 +66,11 @@ void TFormHlav::OnClick(ui::ControlIndex id) {
       return MenuAboutClick();
     case MenuContens:
       return MenuContensClick();
+    case MenuPrint:
+    case SpeedButtonPrint:
+      return SpeedButtonPrintClick();
+    case MenuPrintAll:
+      return MenuPrintAllClick();
     default:
       break;
   }

@@ -50,7 +50,7 @@ WindowSettings TFormHlav::CurrentSettings() const {
   values.autoPortIndex = link_.comLink().autoPortIndex;
   values.languageIndex = process_.languageIndex;
   values.file = texts_[CurrentFileName];
-  values.iniDir = iniDir_;
+  values.iniDir = files_.lastDir();
   values.activePage = controls_[PageControl1].itemIndex;
   return values;
 }
@@ -65,7 +65,7 @@ void TFormHlav::LoadSettings() {
   link_.comLink().autoPortIndex = values.autoPortIndex;
   process_.languageIndex = values.languageIndex;
   texts_[CurrentFileName] = values.file;
-  iniDir_ = values.iniDir;
+  files_.SetLastDir(values.iniDir);
   // A page number that no page has leaves the page the design shows.
   if (values.activePage >= 0 && values.activePage < kPageCount) {
     controls_.SetItemIndex(PageControl1, values.activePage);

@@ -43,7 +43,7 @@ std::string SettingsFileName() {
 
 ConfigPaths ConfigPathsIn(const std::filesystem::path& dir) {
   const std::string name = SettingsFileName();
-  return {dir / name, dir / ("_" + name), dir / "test_brenik.txt"};
+  return {dir / name, dir / ("_" + name), dir / "test_brenik.txt", dir / "data.ign", {}};
 }
 
 std::filesystem::path DefaultConfigDir() {

@@ -19,6 +19,11 @@ struct ConfigPaths {
   std::filesystem::path settings;    // <dir>/Zarvell_v75.ini
   std::filesystem::path imageDump;   // <dir>/_Zarvell_v75.ini
   std::filesystem::path testMarker;  // <dir>/test_brenik.txt
+  // <dir>/data.ign, the file of Open from exe dir and Save to exe dir: a fixed place of the
+  // user's own, where an installed program's folder is not the user's to write.
+  std::filesystem::path exeDirFile;
+  // Where the manuals are installed; empty when the program runs from its build folder.
+  std::filesystem::path manualDir;
 };
 
 // The files in `dir`.

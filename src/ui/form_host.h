@@ -4,6 +4,7 @@
 #pragma once
 
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,18 @@ struct FileDialogRequest {
   std::string defaultExtension;  // "ign"
 };
 
+// One print command's sheets on the default printer: each the client area of a window, scaled
+// to fit one page.
+class PrintJob {
+ public:
+  virtual ~PrintJob() = default;
+  // Throws std::runtime_error, with a message for the user, when the printer fails.
+  virtual void PrintSheet(const ControlModel& form) = 0;
+  // Ends the job. Where the sheets went when that is a file rather than a printer (a machine
+  // without a printer), else empty. Throws like PrintSheet.
+  virtual std::string Finish() = 0;
+};
+
 struct Modifiers {
   bool shift = false;
   bool ctrl = false;
@@ -40,7 +53,8 @@ class FormHost {
   virtual MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
                                     MessageButtons buttons,
                                     MessageIcon icon = MessageIcon::None) = 0;
-  // The chosen path, or nothing when the user cancelled.
+  // The chosen path, or nothing when the user cancelled. Both add the default extension to a
+  // name typed without one; the save dialog asks before it names an existing file.
   virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
 
@@ -53,6 +67,8 @@ class FormHost {
   // The drawing surface of an image control of `form` (the main window or a modal one).
   virtual Canvas& CanvasOf(const ControlModel& form, ControlIndex image) = 0;
   virtual std::tm LocalTime() = 0;
+  // A print job on the default printer; throws like PrintJob when none can be started.
+  virtual std::unique_ptr<PrintJob> StartPrintJob() = 0;
 
   // Closes the main window; the window's shut-down runs from the host's close handling.
   virtual void RequestClose() = 0;

@@ -1,5 +1,7 @@
 #include "ui/scripted_host.h"
 
+#include <stdexcept>
+
 #include "ui/control_model.h"
 #include "ui/form_events.h"
 
@@ -16,20 +18,46 @@ MessageAnswer ScriptedHost::ShowMessage(std::string_view text, std::string_view 
   return answer;
 }
 
-std::optional<std::string> ScriptedHost::NextPath(const FileDialogRequest& request) {
-  dialogs_.push_back(request);
+std::optional<std::string> ScriptedHost::NextPath(const FileDialogRequest& request, bool save) {
+  dialogs_.push_back({save, request});
   if (paths_.empty()) return std::nullopt;
-  std::string path = std::move(paths_.front());
+  std::optional<std::string> queued = std::move(paths_.front());
   paths_.pop_front();
+  if (!queued) return std::nullopt;
+  std::string path = std::move(*queued);
+  const std::size_t name = path.find_last_of('/') + 1;  // 0 when there is no folder
+  if (!request.defaultExtension.empty() && path.find('.', name) == std::string::npos) {
+    path += "." + request.defaultExtension;
+  }
   return path;
 }
 
 std::optional<std::string> ScriptedHost::OpenFileDialog(const FileDialogRequest& request) {
-  return NextPath(request);
+  return NextPath(request, false);
 }
 
 std::optional<std::string> ScriptedHost::SaveFileDialog(const FileDialogRequest& request) {
-  return NextPath(request);
+  return NextPath(request, true);
+}
+
+class ScriptedHost::Printer final : public PrintJob {
+ public:
+  explicit Printer(ScriptedHost& host) : host_(host) {}
+  void PrintSheet(const ControlModel& form) override {
+    const int sheet = ++host_.sheetsTried_;
+    if (sheet == host_.failingSheet_) {
+      throw std::runtime_error("The printer failed on sheet " + std::to_string(sheet) + ".");
+    }
+    host_.sheets_.push_back(form);
+  }
+  std::string Finish() override { return {}; }
+
+ private:
+  ScriptedHost& host_;
+};
+
+std::unique_ptr<PrintJob> ScriptedHost::StartPrintJob() {
+  return std::make_unique<Printer>(*this);
 }
 
 void ScriptedHost::MovePointer(ControlIndex control, Point point) {

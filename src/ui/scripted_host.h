@@ -1,6 +1,6 @@
 // A FormHost without a screen: message boxes take queued answers and are written down,
-// dialogs take queued paths, image controls draw on recording canvases. Used by the tests and
-// by `zarvell-cli play`.
+// dialogs take queued paths, image controls draw on recording canvases, and the printer keeps
+// a copy of every window it is given. Used by the tests and by `zarvell-cli play`.
 #pragma once
 
 #include <deque>
@@ -9,12 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/control_model.h"
 #include "ui/form_host.h"
 #include "ui/recording_canvas.h"
 
 namespace zarvell::ui {
-
-class ControlModel;
 
 struct ShownMessage {
   std::string text;
@@ -22,6 +21,11 @@ struct ShownMessage {
   MessageButtons buttons = MessageButtons::Ok;
   MessageAnswer answer = MessageAnswer::Ok;
   MessageIcon icon = MessageIcon::None;
+};
+
+struct ShownDialog {
+  bool save = false;
+  FileDialogRequest request;
 };
 
 class ScriptedHost final : public FormHost {
@@ -36,22 +40,29 @@ class ScriptedHost final : public FormHost {
   bool OpenDocument(std::string_view path) override;
   Canvas& CanvasOf(const ControlModel& form, ControlIndex image) override;
   std::tm LocalTime() override { return clock_; }
+  std::unique_ptr<PrintJob> StartPrintJob() override;
   void RequestClose() override { closeRequested_ = true; }
   // Shows the form (OnShow) and returns at once, as if the user closed it straight away.
   void ShowModalForm(ControlModel& form, FormEvents& events) override;
   void CloseModalForm() override {}
 
   // Script side. With no answer queued, a question gets Cancel and a message OK; with no path
-  // queued, a dialog is cancelled.
+  // queued, a dialog is cancelled. A queued path without an extension gets the dialog's
+  // default one, as a name typed into a real dialog does.
   void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
-  void QueuePath(std::string path) { paths_.push_back(std::move(path)); }
+  void QueuePath(std::string path) { paths_.emplace_back(std::move(path)); }
+  void QueueCancel() { paths_.emplace_back(std::nullopt); }
   void SetModifiers(Modifiers modifiers) { modifiers_ = modifiers; }
   void SetScreenSize(Size size) { screen_ = size; }
   void SetLocalTime(const std::tm& time) { clock_ = time; }
   void SetOpenDocumentResult(bool ok) { openDocumentResult_ = ok; }
+  // The printer fails on the N-th sheet it is given in the run, counted from 1 (0: never).
+  void FailPrinterOnSheet(int sheet) { failingSheet_ = sheet; }
 
   const std::vector<ShownMessage>& messages() const { return messages_; }
-  const std::vector<FileDialogRequest>& dialogs() const { return dialogs_; }
+  const std::vector<ShownDialog>& dialogs() const { return dialogs_; }
+  // The window as each sheet went to the printer.
+  const std::vector<ControlModel>& sheets() const { return sheets_; }
   const std::vector<std::string>& openedDocuments() const { return opened_; }
   const std::vector<std::pair<ControlIndex, Point>>& pointerMoves() const { return moves_; }
   RecordingCanvas* FindCanvas(const ControlModel& form, ControlIndex image);
@@ -59,18 +70,22 @@ class ScriptedHost final : public FormHost {
   int modalFormsShown() const { return modalFormsShown_; }
 
  private:
-  std::optional<std::string> NextPath(const FileDialogRequest& request);
+  class Printer;
+  std::optional<std::string> NextPath(const FileDialogRequest& request, bool save);
 
   bool closeRequested_ = false;
   int modalFormsShown_ = 0;
   std::deque<MessageAnswer> answers_;
-  std::deque<std::string> paths_;
+  std::deque<std::optional<std::string>> paths_;
   Modifiers modifiers_;
   Size screen_{1280, 1024};
   std::tm clock_{};
   bool openDocumentResult_ = false;
   std::vector<ShownMessage> messages_;
-  std::vector<FileDialogRequest> dialogs_;
+  std::vector<ShownDialog> dialogs_;
+  std::vector<ControlModel> sheets_;
+  int failingSheet_ = 0;
+  int sheetsTried_ = 0;
   std::vector<std::string> opened_;
   std::vector<std::pair<ControlIndex, Point>> moves_;
   std::map<std::pair<const ControlModel*, ControlIndex>, std::unique_ptr<RecordingCanvas>>

@@ -1,14 +1,15 @@
-// One QApplication for all Qt tests, on the offscreen platform so no display is needed.
+// One application object for all Qt tests, the program's own, on the offscreen platform so no
+// display is needed.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
+#include "qt/application.h"
 #include "qt/program.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen unless the caller chose a platform (a run under a virtual X server does).
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   testing::InitGoogleTest(&argc, argv);
-  QApplication app(argc, argv);
+  zarvell::qt::Application app(argc, argv);
   zarvell::qt::ConfigureApplication();
   return RUN_ALL_TESTS();
 }

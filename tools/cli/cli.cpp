@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include <charconv>
+#include <filesystem>
 #include <ostream>
 
 #include "app/image_dump.h"
@@ -29,10 +30,13 @@ Usage:
                                   and the 7 spare bytes as numbers, in the
                                   layout of the program's image dump
   zarvell-cli bikes               list the bike codes and their names
-  zarvell-cli play SCRIPT [ARG]   run the program's main window without a
+  zarvell-cli play [--config DIR] SCRIPT [ARG]
+                                  run the program's main window without a
                                   screen through the user actions in SCRIPT
                                   (see docs/PLAY.md); ARG is the program's
-                                  first argument, such as CESKY
+                                  first argument, such as CESKY; the settings
+                                  live in DIR, which is kept, or in a folder
+                                  that goes with the run
   zarvell-cli read --port DEV     read the unit's parameter set, verify it, and
                                   print it as a .ign file
   zarvell-cli program --port DEV FILE
@@ -99,14 +103,29 @@ int Bikes(std::ostream& out) {
 }
 
 int Play(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() < 2 || args.size() > 3) return Usage(err, "usage: zarvell-cli play SCRIPT [ARG]");
-  const std::optional<std::string> script = ReadWholeFile(args[1]);
+  std::size_t at = 1;
+  std::filesystem::path config;
+  if (args.size() > 2 && args[1] == "--config") {
+    config = args[2];
+    at = 3;
+  }
+  if (args.size() < at + 1 || args.size() > at + 2) {
+    return Usage(err, "usage: zarvell-cli play [--config DIR] SCRIPT [ARG]");
+  }
+  const std::string& file = args[at];
+  const std::optional<std::string> script = ReadWholeFile(file);
   if (!script) {
-    err << "zarvell-cli: " << args[1] << ": cannot open the script\n";
+    err << "zarvell-cli: " << file << ": cannot open the script\n";
     return kExitCannotOpen;
   }
-  const std::span<const std::string> windowArgs(args.begin() + 2, args.end());
-  return PlayScript(args[1], *script, windowArgs, out, err);
+  std::error_code error;
+  if (!config.empty() && !std::filesystem::create_directories(config, error) && error) {
+    err << "zarvell-cli: " << config.string() << ": cannot create the folder\n";
+    return kExitCannotOpen;
+  }
+  const std::span<const std::string> windowArgs(args.begin() + static_cast<long>(at) + 1,
+                                                args.end());
+  return PlayScript(file, *script, windowArgs, out, err, config);
 }
 
 }  // namespace

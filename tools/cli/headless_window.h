@@ -1,7 +1,7 @@
 // The real main window started without a screen: a scripted host, its settings in a folder of
 // the caller's, and COM1 a serial adapter with no unit behind it until the simulated unit is
-// connected. `zarvell-cli play`, the tests and the benchmarks all drive the window through it,
-// with the same gestures a user makes.
+// connected; its clock stands at 14 May 2026, 09:30:00. `zarvell-cli play`, the tests and the
+// benchmarks all drive the window through it, with the same gestures a user makes.
 #pragma once
 
 #include <filesystem>

@@ -2,15 +2,17 @@
 
 #include <stdlib.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <vector>
 
-#include "app/image_dump.h"
 #include "headless_window.h"
-#include "ui/control.h"
+#include "play_print.h"
+#include "play_words.h"
 #include "ui/scripted_host.h"
 
 namespace zarvell {
@@ -18,24 +20,11 @@ namespace zarvell {
 using namespace design;
 namespace {
 
-using Words = std::vector<std::string>;
-
 Words Split(std::string_view line) {
   Words words;
   std::istringstream in{std::string(line)};
   for (std::string word; in >> word;) words.push_back(word);
   return words;
-}
-
-// A failed line: the message says what was wrong with it.
-struct ScriptError {
-  std::string message;
-};
-
-int Number(const std::string& word) {
-  int value = 0;
-  if (!ui::ParseWholeNumber(word, value)) throw ScriptError{"'" + word + "' is not a number"};
-  return value;
 }
 
 // A folder under $TMPDIR that goes away with the run.
@@ -62,10 +51,39 @@ class Player {
  public:
   Player(const std::filesystem::path& configDir, std::span<const std::string> args,
          std::ostream& out)
-      : w_(configDir, std::vector<std::string>(args.begin(), args.end())), out_(out) {}
+      : w_(configDir, std::vector<std::string>(args.begin(), args.end())),
+        out_(out),
+        configDir_(configDir.string()) {}
 
-  // False once the window has closed.
+  // False once the window has closed. An exception that leaves one of the window's handlers is
+  // shown in a message box, as the program's event loop does, and the script goes on.
   bool Run(const Words& w, std::string_view line) {
+    try {
+      Command(w, line);
+    } catch (const std::exception& error) {
+      w_.host.ShowMessage(error.what(), kProductName, ui::MessageButtons::Ok);
+    }
+    return !Closed();
+  }
+
+  void Close() {
+    if (!closed_) w_.form.FormClose();
+    closed_ = true;
+  }
+
+  // The settings folder changes from run to run; scripts name it $CONFIG.
+  std::string WithFolder(std::string line) const {
+    return Replace(std::move(line), "$CONFIG", configDir_);
+  }
+
+ private:
+  static std::string Replace(std::string text, std::string_view from, std::string_view to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+      text.replace(at, from.size(), to);
+    return text;
+  }
+
+  void Command(const Words& w, std::string_view line) {
     const std::string& verb = w[0];
     ui::ControlModel& c = w_.form.controls();
     if (verb == "set" && w.size() >= 2) {
@@ -90,6 +108,16 @@ class Player {
       ui::DeliverClick(c, w_.form, MenuItemWithShortcut(w[1]));
     } else if (verb == "answer" && w.size() == 2) {
       w_.host.QueueAnswer(Answer(w[1]));
+    } else if (verb == "dialog" && w.size() >= 2) {
+      if (w.size() == 2 && w[1] == "cancel") {
+        w_.host.QueueCancel();
+      } else {
+        w_.host.QueuePath(std::string(TextAfterWord(line, "dialog")));
+      }
+    } else if (verb == "write" && w.size() >= 2) {
+      AppendLine(w[1], TextAfterName(line, w[1]));
+    } else if (verb == "printer" && w.size() == 3 && w[1] == "fail") {
+      w_.host.FailPrinterOnSheet(Number(w[2]));
     } else if (verb == "tick" && w.size() <= 2) {
       for (int n = w.size() == 2 ? Number(w[1]) : 1; n > 0 && !Closed(); --n) {
         w_.unit.Tick();
@@ -107,19 +135,14 @@ class Player {
     } else if (verb == "page" && w.size() == 2) {
       ui::DeliverPage(c, w_.form, PageControl1, Number(w[1]));
     } else if (verb == "print" && w.size() >= 2) {
-      Print(w);
+      std::ostringstream text;
+      PrintQuery(w, w_, text);
+      out_ << Replace(text.str(), configDir_, "$CONFIG");
     } else {
       throw ScriptError{"unknown command or wrong number of words"};
     }
-    return !Closed();
   }
 
-  void Close() {
-    if (!closed_) w_.form.FormClose();
-    closed_ = true;
-  }
-
- private:
   bool Closed() {
     if (w_.host.closeRequested() && !closed_) Close();
     return closed_;
@@ -133,8 +156,18 @@ class Player {
 
   // Everything after the name and the blank that ends it, spaces included.
   static std::string_view TextAfterName(std::string_view line, const std::string& name) {
-    const auto at = line.find(name, line.find("set") + 3) + name.size();
+    const auto at = line.find(name, line.find_first_not_of(" \t") + 4) + name.size();
     return at + 1 < line.size() ? line.substr(at + 1) : std::string_view{};
+  }
+  static void AppendLine(const std::string& path, std::string_view text) {
+    std::ofstream file(path, std::ios::app | std::ios::binary);
+    if (!(file << text << '\n')) throw ScriptError{"cannot write " + path};
+  }
+  // Everything after the command word and the blanks that follow it.
+  static std::string_view TextAfterWord(std::string_view line, std::string_view word) {
+    line.remove_prefix(line.find(word) + word.size());
+    line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+    return line;
   }
 
   ui::ControlIndex MenuItemWithShortcut(const std::string& keys) const {
@@ -264,150 +297,28 @@ class Player {
     return static_cast<std::uint8_t>(value);
   }
 
-  void Print(const Words& w) {
-    const ui::ControlModel& c = w_.form.controls();
-    if (w.size() == 2 && w[1] == "image") {
-      out_ << FormatImageDump(w_.form.image()) << '\n';
-    } else if (w.size() == 2 && w[1] == "unit") {
-      std::string dump = FormatDumpBytes(w_.unit.Params());
-      while (!dump.empty() && dump.back() == '\n') dump.pop_back();
-      out_ << dump << '\n';
-    } else if (w.size() == 2 && w[1] == "caption") {
-      out_ << c[FormHlav].caption << '\n';
-    } else if (w.size() == 2 && w[1] == "focus") {
-      out_ << (c.focus() == ui::kNoControl ? std::string_view("-") : c.Name(c.focus())) << '\n';
-    } else if (w.size() == 2 && w[1] == "page") {
-      out_ << c[PageControl1].itemIndex << '\n';
-    } else if (w.size() == 2 && w[1] == "messages") {
-      for (const ui::ShownMessage& m : w_.host.messages())
-        out_ << m.text << '\n' << m.caption << '\n';
-    } else if (w.size() == 2 && w[1] == "selection") {
-      PrintSelection();
-    } else if (w.size() == 2 && w[1] == "redrawflags") {
-      out_ << w_.form.redrawFlags() << '\n';
-    } else if (w.size() == 2 && w[1] == "pointer") {
-      PrintPointer();
-    } else if (w.size() == 3 && w[1] == "graph2d") {
-      out_ << GraphField(w_.form.graph2d(), w[2]) << '\n';
-    } else if (w.size() == 3 && (w[1] == "canvas" || w[1] == "paints")) {
-      const ui::RecordingCanvas* canvas = w_.host.FindCanvas(c, Control(w, 2));
-      if (w[1] == "paints") {
-        out_ << (canvas != nullptr ? canvas->paints() : 0) << '\n';
-      } else if (canvas != nullptr) {
-        for (const std::string& call : canvas->LastPaint()) out_ << call << '\n';
-      }
-    } else if (w.size() == 3) {
-      out_ << Property(c[Control(w, 1)], w[2]) << '\n';
-    } else {
-      throw ScriptError{
-          "print image|unit|caption|page|focus|messages|selection|redrawflags|pointer, "
-          "print canvas|paints NAME, print graph2d FIELD, or print NAME PROPERTY"};
-    }
-  }
-
-  void PrintSelection() {
-    const TSelcell& s = w_.form.selection();
-    out_ << "state " << s.state << " rect " << s.rectLeft << ' ' << s.rectRight << ' ' << s.rectTop
-         << ' ' << s.rectBottom << '\n';
-    for (int row = 0; row < s.rows; ++row) {
-      for (int column = 0; column < s.columns; ++column) {
-        out_ << (column > 0 ? " " : "") << s.cellFlags[row * s.columns + column];
-      }
-      out_ << '\n';
-    }
-  }
-
-  void PrintPointer() {
-    const auto& moves = w_.host.pointerMoves();
-    if (moves.empty()) {
-      out_ << "-\n";
-      return;
-    }
-    const auto& [control, at] = moves.back();
-    out_ << w_.form.controls().Name(control) << ' ' << at.x << ' ' << at.y << '\n';
-  }
-
-  static std::string GraphField(const TGraphAdv& g, const std::string& name) {
-    const std::pair<const char*, int> ints[] = {
-        {"marginLeft", g.marginLeft},
-        {"marginRight", g.marginRight},
-        {"marginTop", g.marginTop},
-        {"marginBottom", g.marginBottom},
-        {"surfaceWidth", g.surfaceWidth},
-        {"surfaceHeight", g.surfaceHeight},
-        {"plotX0", g.plotX0},
-        {"plotY0", g.plotY0},
-        {"plotWidth", g.plotWidth},
-        {"plotHeight", g.plotHeight},
-        {"grabbedPoint", g.grabbedPoint},
-        {"grabDx", g.grabDx},
-        {"grabDy", g.grabDy},
-        {"rpmRange", g.rpmRange},
-        {"degreeRange", g.degreeRange},
-        {"skipNextMove", g.skipNextMove},
-        {"hoveredPoint", g.hoveredPoint},
-        {"lastLiveRpm", g.lastLiveRpm},
-        {"lastLiveTps", g.lastLiveTps},
-        {"curveStep", g.curveStep},
-        {"activeRow", g.activeRow},
-        {"ctrlHeld", g.ctrlHeld},
-        {"shiftHeld", g.shiftHeld},
-        {"wheelRow", g.wheelRow},
-        {"wheelTarget", g.wheelTarget},
-    };
-    for (const auto& [field, value] : ints) {
-      if (name == field) return std::to_string(value);
-    }
-    if (name == "xScale" || name == "yScale") {
-      char text[32];
-      std::snprintf(text, sizeof text, "%.9g", double{name == "xScale" ? g.xScale : g.yScale});
-      return text;
-    }
-    throw ScriptError{"the 2D graph has no field '" + name + "'"};
-  }
-
-  static std::string Property(const ui::Control& c, const std::string& name) {
-    if (name == "caption") return c.caption;
-    if (name == "text") return c.text;
-    if (name == "hint") return c.hint;
-    if (name == "tooltip") return std::string(ui::TooltipPart(c.hint));
-    if (name == "status") return std::string(ui::StatusPart(c.hint));
-    if (name == "visible") return c.visible ? "1" : "0";
-    if (name == "enabled") return c.enabled ? "1" : "0";
-    if (name == "checked") return c.checked ? "1" : "0";
-    if (name == "position") return std::to_string(c.position);
-    if (name == "itemindex") return std::to_string(c.itemIndex);
-    if (name == "count") return std::to_string(c.items.size());
-    if (name == "colour") return ui::ColourName(c.colour);
-    if (name.starts_with("item:")) {
-      const int index = Number(name.substr(5));
-      if (index < 0 || index >= static_cast<int>(c.items.size())) {
-        throw ScriptError{"the list has no entry " + name.substr(5)};
-      }
-      return c.items[index];
-    }
-    throw ScriptError{"unknown property '" + name + "'"};
-  }
-
   HeadlessWindow w_;
   ui::Modifiers held_;  // the keys a `hold` line keeps down
   std::ostream& out_;
+  std::string configDir_;
   bool closed_ = false;
 };
 
 }  // namespace
 
 int PlayScript(std::string_view name, std::string_view script, std::span<const std::string> args,
-               std::ostream& out, std::ostream& err) {
+               std::ostream& out, std::ostream& err, const std::filesystem::path& configDir) {
   int lineNumber = 0;
   try {
-    TemporaryFolder config;
-    Player player(config.path(), args, out);
+    std::optional<TemporaryFolder> temporary;
+    if (configDir.empty()) temporary.emplace();
+    Player player(configDir.empty() ? temporary->path() : configDir, args, out);
     std::istringstream lines{std::string(script)};
     for (std::string line; std::getline(lines, line);) {
       ++lineNumber;
       if (!line.empty() && line.back() == '\r') line.pop_back();  // a script saved with CR LF
       if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+      line = player.WithFolder(std::move(line));
       const Words words = Split(line);
       if (words.empty()) continue;
       if (!player.Run(words, line)) return 0;

@@ -1,0 +1,131 @@
+#include "app/file_panel.h"
+
+#include <system_error>
+
+#include "design/main_controls.h"
+#include "design/texts/window_texts.h"
+#include "fileio/files.h"
+
+namespace zarvell {
+
+using namespace design;
+
+namespace {
+
+constexpr char kOpenFilter[] = "Ignition Parametrs(*.ign)|*.ign|All Files (*.*)|*.*";
+constexpr char kSaveFilter[] = "Ignition Parametrs(*.ign)|*.ign";
+constexpr char kExtension[] = "ign";
+
+// The caption names the file by its full path, whatever the dialog returned.
+std::string FullPath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
+bool FilePanel::OnClick(ui::ControlIndex id) {
+  switch (id) {
+    case MenuOpen:
+      MenuOpenClick();
+      return true;
+    case SpeedButtonOpen:
+      SpeedButtonOpenClick();
+      return true;
+    case MenuOpenExeDir:
+      MenuOpenExeDirClick();
+      return true;
+    case MenuSave:
+      MenuSaveClick();
+      return true;
+    case SpeedButtonSave:
+      SpeedButtonSaveClick();
+      return true;
+    case MenuSaveExeDir:
+      MenuSaveExeDirClick();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void FilePanel::SpeedButtonOpenClick() {
+  if (parts_.host.KeyboardModifiers().ctrl) StartAtExeDirFile();
+  Open();
+}
+
+void FilePanel::SpeedButtonSaveClick() {
+  if (parts_.host.KeyboardModifiers().ctrl) StartAtExeDirFile();
+  Save();
+}
+
+void FilePanel::MenuOpenExeDirClick() {
+  StartAtExeDirFile();
+  Open();
+}
+
+void FilePanel::MenuSaveExeDirClick() {
+  StartAtExeDirFile();
+  Save();
+}
+
+void FilePanel::StartAtExeDirFile() {
+  openName_ = exeDirFile_;
+  saveName_ = exeDirFile_;
+}
+
+void FilePanel::Open() {
+  const std::optional<std::string> chosen =
+      parts_.host.OpenFileDialog({lastDir_, openName_, kOpenFilter, kExtension});
+  if (chosen) {
+    openName_ = *chosen;
+    const std::string path = FullPath(*chosen);
+    // Only a regular file: a pipe would block the window and a device never end.
+    std::error_code error;
+    const std::optional<std::string> text =
+        std::filesystem::is_regular_file(path, error) ? ReadWholeFile(path) : std::nullopt;
+    if (!text) {
+      ShowFileError();
+    } else if (ReadIgnFile(*text, parts_.image, parts_.reader, *this) != 0) {
+      // A file of no accepted format has left the image alone; the window stays as it is.
+      parts_.edits.AfterNewSet();
+      Remember(path);
+      saveName_ = path;
+    }
+  }
+  parts_.status.Hide();
+}
+
+void FilePanel::Save() {
+  const std::optional<std::string> chosen =
+      parts_.host.SaveFileDialog({lastDir_, saveName_, kSaveFilter, kExtension});
+  if (!chosen) return;
+  saveName_ = *chosen;
+  const std::string path = FullPath(*chosen);
+  // The file gets exactly what the window shows after validation.
+  parts_.edits.CommitForTransfer();
+  // Replaced whole or not at all: a failed write keeps the previous file, and the window keeps
+  // naming the file it named.
+  if (!WriteFileAtomically(path, WriteIgnFile(parts_.image))) return ShowFileError();
+  Remember(path);
+  openName_ = path;
+}
+
+void FilePanel::Remember(const std::string& path) {
+  parts_.texts[CurrentFileName] = path;
+  ShowWindowCaption(parts_.texts, parts_.controls);
+  lastDir_ = std::filesystem::path(path).parent_path().string();
+}
+
+void FilePanel::ShowFileError() {
+  parts_.host.ShowMessage(parts_.texts[MsgFileOpenError], kProductName, ui::MessageButtons::Ok);
+}
+
+void FilePanel::Show(IgnMessage message) {
+  const TextEntry text =
+      message == IgnMessage::OlderFormat ? MsgOlderIgnFile : MsgIgnVersionMismatch;
+  parts_.host.ShowMessage(parts_.texts[text], kProductName, ui::MessageButtons::Ok);
+}
+
+}  // namespace zarvell

@@ -1,0 +1,225 @@
+// The program's files, printing, manual and error box with Qt: F2 and F3 bring up the real file
+// dialogs with the window's filters, Print All on a machine without a printer writes one PDF of
+// the four pages with the stamp, F1 hands the manual of the language to the desktop, and an
+// exception that escapes an event is shown and the program goes on. ctest runs these on the
+// offscreen platform and once more under a virtual X server.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include "qt/application.h"
+#include "qt/program.h"
+#include "qt/screenshots.h"
+#include "sim/in_process_ports.h"
+#include "tests/qt/modal_answer.h"
+#include "tests/support/temp_dir.h"
+
+namespace zarvell::qt {
+namespace {
+
+class OnScreen : public ::testing::Test {
+ protected:
+  // Pressed on the window, through Qt's shortcut handling, which serves the active window only.
+  void Press(Qt::Key key) {
+    QWidget& main = program->mainWindow();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, key);
+  }
+  template <class W>
+  W& Find(const char* name) {
+    W* widget = program->mainWindow().findChild<W*>(QString::fromLatin1(name));
+    if (widget == nullptr) throw std::runtime_error(name);
+    return *widget;
+  }
+  // The next file dialog gets `name` typed into it and is accepted; its filters are noted.
+  void Answer(const QString& name) {
+    answerer.onDialog = [this, name](QDialog& dialog) {
+      auto& files = dynamic_cast<QFileDialog&>(dialog);
+      filters = files.nameFilters();
+      save = files.acceptMode() == QFileDialog::AcceptSave;
+      files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+      // As the Save or Open button does, once the answerer is free for the overwrite question.
+      QTimer::singleShot(0, &files, [&files] { static_cast<QDialog&>(files).accept(); });
+    };
+  }
+  std::string Caption() { return program->mainWindow().windowTitle().toStdString(); }
+
+  testutil::TempDir config;
+  testutil::ModalAnswerer answerer{QMessageBox::Yes};
+  sim::AdapterWithoutUnit com1{"/dev/ttyUSB0"};
+  testutil::TempDir manuals;
+  std::unique_ptr<Program> program = std::make_unique<Program>(
+      config.path(), std::vector<std::string>{}, com1.ports, manuals.path());
+  QStringList filters;
+  bool save = false;
+};
+
+TEST_F(OnScreen, F2AndF3OpenTheRealDialogsWithTheFiltersAndAskBeforeOverwriting) {
+  const std::string file = (config.path() / "track.ign").string();
+  Answer(QString::fromStdString((config.path() / "track").string()));
+  Press(Qt::Key_F2);
+  EXPECT_TRUE(save);
+  EXPECT_EQ(filters, QStringList{"Ignition Parametrs (*.ign)"});
+  EXPECT_EQ(Caption(), "  Zarvell       " + file);
+  const std::string saved = testutil::Slurp(file);
+  EXPECT_TRUE(saved.starts_with("MORVALIS_KEY   75 "));
+
+  // The same name again: the dialog asks first, and Yes replaces the file.
+  auto& limiter = Find<QLineEdit>("EditOmez2");
+  limiter.selectAll();
+  QTest::keyClicks(&limiter, QStringLiteral("9000"));
+  Answer(QString::fromStdString(file));
+  Press(Qt::Key_F2);
+  ASSERT_FALSE(answerer.texts().empty());
+  EXPECT_NE(answerer.texts().back().find("already exists"), std::string::npos);
+  EXPECT_NE(testutil::Slurp(file).find("LIMITER        90 "), std::string::npos);
+
+  Answer(QString::fromStdString(file));
+  Press(Qt::Key_F3);
+  EXPECT_FALSE(save);
+  EXPECT_EQ(filters, (QStringList{"Ignition Parametrs (*.ign)", "All Files (*.*)"}));
+  EXPECT_EQ(Find<QLineEdit>("EditOmez2").text(), "9000");
+}
+
+TEST_F(OnScreen, PrintAllWithoutAPrinterWritesOnePdfOfTheFourPagesWithTheStamp) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+  const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+  ASSERT_FALSE(pdftoppm.isEmpty()) << "poppler-utils is needed";
+  auto& tabs = Find<QTabWidget>("PageControl1");
+  tabs.setCurrentIndex(3);
+  Find<QAction>("MenuPrintAll").trigger();
+  EXPECT_EQ(tabs.currentIndex(), 3);
+  EXPECT_EQ(tabs.count(), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(tabs.isTabVisible(i));
+
+  const QStringList pdfs = QDir(QString::fromStdString(config.path().string()))
+                               .entryList({QStringLiteral("print-*.pdf")}, QDir::Files);
+  ASSERT_EQ(pdfs.size(), 1);
+  const QString pdf = QString::fromStdString(config.path().string()) + "/" + pdfs[0];
+  EXPECT_EQ(Find<QLabel>("LabelHlaseni").text(), "Printed to " + pdf);
+
+  // Pictures of the pages, for the eye and for a check that each differs from the others.
+  const QString out = QStringLiteral(ZARVELL_QT_TEST_OUTPUT);
+  QDir().mkpath(out);
+  QFile::remove(out + "/print-all.pdf");
+  QFile::copy(pdf, out + "/print-all.pdf");
+  ASSERT_EQ(QProcess::execute(pdftoppm, {"-png", "-r", "60", pdf, out + "/print-all"}), 0);
+  EXPECT_NE(QProcess::execute(pdftoppm, {"-png", "-f", "5", pdf, out + "/none"}), 0);
+  std::vector<QImage> pages;
+  for (int page = 1; page <= 4; ++page) {
+    pages.emplace_back(QStringLiteral("%1/print-all-%2.png").arg(out).arg(page));
+    const QImage& sheet = pages.back();
+    ASSERT_FALSE(sheet.isNull()) << page;
+    // The window, wider than high, fills the width of the portrait page at its top; the rest
+    // of the page stays white.
+    QRect drawn;
+    for (int y = 0; y < sheet.height(); ++y) {
+      for (int x = 0; x < sheet.width(); ++x) {
+        if (qGray(sheet.pixel(x, y)) < 200) drawn |= QRect(x, y, 1, 1);
+      }
+    }
+    EXPECT_GT(drawn.width(), sheet.width() * 3 / 4) << page;
+    EXPECT_LT(drawn.bottom(), sheet.height() / 2) << page;
+    EXPECT_GT(drawn.height(), drawn.width() / 3) << page;
+  }
+  for (int a = 0; a < 4; ++a) {
+    for (int b = a + 1; b < 4; ++b) EXPECT_NE(pages[a], pages[b]) << a << " " << b;
+  }
+}
+
+struct DocumentCatcher : QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+ public slots:
+  void open(const QUrl& url) { opened << url; }
+};
+
+TEST_F(OnScreen, F1InFrenchOpensTheFrenchManualFromTheWorkingOrTheInstalledFolder) {
+  DocumentCatcher desktop;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+  manuals.Write("manual_Zarvell_fr.pdf", "%PDF-1.4");
+  Find<QAction>("MenuFrench").trigger();
+  Press(Qt::Key_F1);
+  ASSERT_EQ(desktop.opened.size(), 1);
+  EXPECT_EQ(desktop.opened[0].toLocalFile().toStdString(),
+            (manuals.path() / "manual_Zarvell_fr.pdf").string());
+
+  // A manual in the working folder comes first.
+  testutil::TempDir work;
+  work.Write("manual_Zarvell_fr.pdf", "%PDF-1.4");
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(QString::fromStdString(work.path().string()));
+  Press(Qt::Key_F1);
+  QDir::setCurrent(before);
+  ASSERT_EQ(desktop.opened.size(), 2);
+  EXPECT_EQ(desktop.opened[1].toLocalFile().toStdString(),
+            (work.path() / "manual_Zarvell_fr.pdf").string());
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  EXPECT_TRUE(answerer.texts().empty());
+}
+
+struct Throwing : QObject {
+  bool event(QEvent*) override { throw std::runtime_error("the widget broke"); }
+};
+
+TEST(EventLoop, AnExceptionThatEscapesAnEventIsShownAndTheProgramGoesOn) {
+  auto* app = dynamic_cast<Application*>(QCoreApplication::instance());
+  ASSERT_NE(app, nullptr);
+  std::vector<std::string> shown;
+  app->onError = [&](const char* what) { shown.emplace_back(what); };
+  Throwing broken;
+  QCoreApplication::postEvent(&broken, new QEvent(QEvent::User));
+  QCoreApplication::postEvent(&broken, new QEvent(QEvent::User));
+  Settle(20);
+  app->onError = nullptr;
+  EXPECT_EQ(shown, (std::vector<std::string>{"the widget broke", "the widget broke"}));
+
+  // A handler of the window's own dispatch: the error box over the window.
+  testutil::ModalAnswerer answerer;
+  EventHub hub;
+  hub.Run([] { throw std::runtime_error("the printer failed"); });
+  hub.Run([] { throw 42; });
+  EXPECT_EQ(answerer.texts(),
+            (std::vector<std::string>{"the printer failed", "An unexpected error occurred."}));
+}
+
+TEST(EventLoop, AStartUpMessageComesUpOverTheMainWindowAlreadyOnScreen) {
+  testutil::TempDir config;
+  sim::InProcessPorts nothing;  // COM1 cannot be opened
+  std::vector<std::string> seen;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    const QWidget* owner = box->parentWidget();
+    seen.push_back(box->text().toStdString() + " over " +
+                   (owner != nullptr && owner->isVisible() ? owner->objectName().toStdString()
+                                                           : std::string("nothing")));
+    box->accept();
+  });
+  poll.start(10);
+  Program program(config.path(), std::vector<std::string>{}, nothing);
+  EXPECT_EQ(seen, std::vector<std::string>{"Com opening error! over FormHlav"});
+}
+
+}  // namespace
+}  // namespace zarvell::qt
+
+#include "files_print_qttest.moc"
