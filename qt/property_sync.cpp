@@ -2,11 +2,15 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QToolTip>
 
 #include "qt/qt_canvas.h"
 #include "qt/widgets.h"
@@ -17,6 +21,14 @@ namespace {
 using ui::ControlIndex;
 using ui::ControlKind;
 namespace change = ui::change;
+
+void ShowHintNow(QWidget* widget) {
+  QStatusTipEvent tip(widget->statusTip());
+  QCoreApplication::sendEvent(widget, &tip);
+  if (QToolTip::isVisible() || !widget->toolTip().isEmpty()) {
+    QToolTip::showText(QCursor::pos(), widget->toolTip(), widget);
+  }
+}
 
 // What the user can change on a widget before the model has had its say.
 constexpr std::uint32_t kValueState =
@@ -174,6 +186,8 @@ void Apply(FormView& view, ControlIndex id, std::uint32_t bits) {
   if (bits & change::kHint) {
     widget->setToolTip(ToQString(ui::TooltipPart(c.hint)));
     widget->setStatusTip(ToQString(ui::StatusPart(c.hint)));
+    // A drawing's hint follows the pointer over it: shown at once, not on the next entry.
+    if (c.kind == ControlKind::Image && widget->underMouse()) ShowHintNow(widget);
   }
   if (bits & change::kEnabled) widget->setEnabled(c.enabled);
   if ((bits & change::kGeometry) && c.kind != ControlKind::StatusBar) {

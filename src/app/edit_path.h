@@ -18,8 +18,14 @@ class EditPath {
   // The fields committed into the image, validated and shown again, with no undo step: a
   // transfer sends what the fields show.
   virtual void CommitForTransfer() = 0;
-  // An image that came from outside, validated and shown.
+  // An image that came from outside or was stepped by the wheel, validated and shown, with no
+  // undo step.
   virtual void ShowArrivedImage() = 0;
+  // A drag step on the graph: validated with breakpoint `pin` held where the drag put it
+  // (a column, kPinNone or kPinFindMoved), then shown; the release takes the snapshot.
+  virtual void ShowDraggedImage(int pin) = 0;
+  // An undo snapshot of the image as it stands.
+  virtual void TakeSnapshot() = 0;
   // The image is no longer the file that was open.
   virtual void ForgetFileName() = 0;
   // A whole new set is in the image (an opened file): what the validation remembered of the

@@ -25,6 +25,8 @@ TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort
       about_(process, host),
       link_({controls_, host_, texts_, image_, status_, *this}, port),
       map_({controls_, host_, image_, link_.live(), *this}),
+      graph_(
+          {controls_, host_, image_, link_.live(), *this, map_, redrawFlags_, process_.wheelGuard}),
       files_({controls_, host_, texts_, image_, process_.ignReader, status_, *this},
              paths_.exeDirFile),
       printer_({controls_, host_, texts_, process_.languageIndex, *this}) {
@@ -90,7 +92,9 @@ void TFormHlav::FormClose() {
 }
 
 void TFormHlav::Timer1Timer() {
-  link_.Exchange();
+  link_.PollReceive();
+  graph_.GraphTimerStep();
+  link_.TransferStep();
   if (!status_.Countdown(printing_)) link_.MessageExpired();
   link_.Watchdog(printing_);
   link::LiveState& live = link_.live();

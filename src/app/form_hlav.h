@@ -1,8 +1,8 @@
 // The main window's logic: it owns the controls (as data), the parameter image and the text
 // table, composes the parts of the window that own a subsystem's state (the link panel, the map
-// panel), runs the one edit path every change of the image takes, and keeps the handler names of
-// the window design as its entry points. The renderer (Qt, or the scripted host of tests and
-// `zarvell-cli play`) forwards events to it.
+// panel, the graph panel), runs the one edit path every change of the image takes, and keeps
+// the handler names of the window design as its entry points. The renderer (Qt, or the scripted
+// host of tests and `zarvell-cli play`) forwards events to it.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 
 #include "app/about_form.h"
 #include "app/file_panel.h"
+#include "app/graph_panel.h"
 #include "app/link_panel.h"
 #include "app/map_panel.h"
 #include "app/process_state.h"
@@ -44,6 +45,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   const link::BlockTransfer& transfer() const { return link_.transfer(); }
   const link::LiveState& live() const { return link_.live(); }
   const TSelcell& selection() const { return map_.selection(); }
+  const TGraphAdv& graph2d() const { return graph_.graph2d(); }
 
   // Start-up, with the program's arguments after the program name; the first may name the
   // language ("ENGLISH", "DEUTSCH", "FRANCE", "CESKY").
@@ -122,6 +124,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   void RequestRedraw(std::uint32_t bits) override { redrawFlags_ |= bits; }
   void CommitForTransfer() override;
   void ShowArrivedImage() override;
+  void ShowDraggedImage(int pin) override;
   void ForgetFileName() override;
   void AfterNewSet() override;
   // print::PrintedWindow
@@ -130,7 +133,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
 
   // Undo history.
   void InitHistory();
-  void TakeSnapshot();
+  void TakeSnapshot() override;
   void UpdateUndoButtons();
   void ShowSnapshotStep();
 
@@ -148,6 +151,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   StatusLine status_{controls_};
   LinkPanel link_;
   MapPanel map_;
+  GraphPanel graph_;
   FilePanel files_;
   print::WindowPrinter printer_;
   AxisMemory axisMemory_{};

@@ -61,6 +61,13 @@ void TFormHlav::ShowArrivedImage() {
   ShowImage();
 }
 
+void TFormHlav::ShowDraggedImage(int pin) {
+  axisMemory_.pinRequest = pin;
+  Sanitize();
+  axisMemory_.pinRequest = kPinNone;
+  ShowImage();
+}
+
 void TFormHlav::ForgetFileName() {
   texts_[CurrentFileName].clear();
   ShowWindowCaption(texts_, controls_);

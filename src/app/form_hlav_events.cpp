@@ -104,11 +104,13 @@ void TFormHlav::OnSelect(ui::ControlIndex id) {
 }
 
 void TFormHlav::OnMouse(ui::ControlIndex image, const ui::MouseEvent& event) {
-  map_.OnMouse(image, event);
+  if (!map_.OnMouse(image, event)) graph_.OnMouse(image, event);
 }
 
-// The 2D graph and the 3D view join this with their wheel steps.
-void TFormHlav::OnWheel(ui::ControlIndex, const ui::WheelEvent&) {}
+// The 3D view joins the graph here with its wheel step.
+void TFormHlav::OnWheel(ui::ControlIndex image, const ui::WheelEvent& event) {
+  graph_.OnWheel(image, event);
+}
 
 void TFormHlav::OnPageChange() {
   constexpr int kAdvanceMapPage = 2;  // TabSheetAdvance, the third page of the notebook

@@ -71,8 +71,7 @@ void LinkPanel::OpenComPort() {
   }
 }
 
-void LinkPanel::Exchange() {
-  PollReceive();
+void LinkPanel::TransferStep() {
   if (transfer_.mode() != TransferMode::Idle) {
     ShowTransferEvent(transfer_.Step(parts_.image));
   } else {

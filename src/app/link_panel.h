@@ -48,9 +48,11 @@ class LinkPanel final : private link::TransferLink {
   void OpenComPort();
   void CloseComPort() { link_.Close(); }
 
-  // The tick's first steps: a complete reply taken, then the transfer's next send, or the
-  // monitor request and the display of a finished run.
-  void Exchange();
+  // The tick's first step: a complete reply taken.
+  void PollReceive();
+  // After the graphs: the transfer's next send, or the monitor request and the display of a
+  // finished run.
+  void TransferStep();
   // The status message ran out: a finished programming run is forgotten.
   void MessageExpired() { transfer_.ClearProgramDone(); }
   // The tick's watchdog: the lost-link label, and the port re-opened when it is due.
@@ -64,7 +66,6 @@ class LinkPanel final : private link::TransferLink {
   UnitVersionTexts unitTexts() const { return {firmwareName_, firmwareDate_, firmwareTime_}; }
 
  private:
-  void PollReceive();
   void HandleMonitorReply(link::FrameView reply);
   void HandleTransferReply(link::FrameView reply);
   void ShowTransferEvent(link::TransferEvent event);

@@ -47,6 +47,8 @@ class MapPanel {
   void ShowGrid();
 
   const TSelcell& selection() const { return selection_; }
+  // The graphs select on it too.
+  TSelcell& selection() { return selection_; }
 
  private:
   void LayoutGridCells();

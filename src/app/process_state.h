@@ -15,6 +15,7 @@ struct ProcessState {
   AxisAnchor axis;                 // the RPM axis anchor of the validation pass
   IgnReaderState ignReader;        // the ".ign" reader's last number
   UndoHistory undo;
+  bool wheelGuard = false;  // a wheel step was taken since the last timer tick
 };
 
 }  // namespace zarvell

@@ -125,7 +125,7 @@ class Player {
       }
     } else if (verb == "unit" && w.size() >= 2) {
       Unit(w);
-    } else if (verb == "mouse" && w.size() >= 5) {
+    } else if (verb == "mouse" && w.size() >= 3) {
       Mouse(w);
     } else if (verb == "wheel" && w.size() >= 5) {
       ui::WheelEvent event{Number(w[2]), {Number(w[3]), Number(w[4])}};
@@ -225,8 +225,12 @@ class Player {
       event.action = ui::MouseAction::Move;
     } else if (action == "up") {
       event.action = ui::MouseAction::Up;
+    } else if (action == "leave" && w.size() == 3) {
+      event.action = ui::MouseAction::Leave;
+      w_.form.OnMouse(Control(w, 1), event);
+      return;
     } else {
-      throw ScriptError{"mouse takes down, move or up"};
+      throw ScriptError{"mouse takes down, move, up or leave"};
     }
     if (w.size() < 5) throw ScriptError{"mouse NAME ACTION X Y"};
     event.button =

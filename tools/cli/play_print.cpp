@@ -1,7 +1,9 @@
 #include "play_print.h"
 
+#include <cstdio>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "app/image_dump.h"
 #include "ui/control.h"
@@ -52,6 +54,56 @@ void PrintSelection(const TSelcell& s, std::ostream& out) {
 }
 
 // `print sheet N page` and `print sheet N NAME PROPERTY`: the window as sheet N went out.
+// Where the program last moved the screen pointer, in the coordinates of an image control.
+void PrintPointer(const ui::ControlModel& c, const ui::ScriptedHost& host, std::ostream& out) {
+  const auto& moves = host.pointerMoves();
+  if (moves.empty()) {
+    out << "-\n";
+    return;
+  }
+  const auto& [control, at] = moves.back();
+  out << c.Name(control) << ' ' << at.x << ' ' << at.y << '\n';
+}
+
+std::string GraphField(const TGraphAdv& g, const std::string& name) {
+  const std::pair<const char*, int> ints[] = {
+      {"marginLeft", g.marginLeft},
+      {"marginRight", g.marginRight},
+      {"marginTop", g.marginTop},
+      {"marginBottom", g.marginBottom},
+      {"surfaceWidth", g.surfaceWidth},
+      {"surfaceHeight", g.surfaceHeight},
+      {"plotX0", g.plotX0},
+      {"plotY0", g.plotY0},
+      {"plotWidth", g.plotWidth},
+      {"plotHeight", g.plotHeight},
+      {"grabbedPoint", g.grabbedPoint},
+      {"grabDx", g.grabDx},
+      {"grabDy", g.grabDy},
+      {"rpmRange", g.rpmRange},
+      {"degreeRange", g.degreeRange},
+      {"skipNextMove", g.skipNextMove},
+      {"hoveredPoint", g.hoveredPoint},
+      {"lastLiveRpm", g.lastLiveRpm},
+      {"lastLiveTps", g.lastLiveTps},
+      {"curveStep", g.curveStep},
+      {"activeRow", g.activeRow},
+      {"ctrlHeld", g.ctrlHeld},
+      {"shiftHeld", g.shiftHeld},
+      {"wheelRow", g.wheelRow},
+      {"wheelTarget", g.wheelTarget},
+  };
+  for (const auto& [field, value] : ints) {
+    if (name == field) return std::to_string(value);
+  }
+  if (name == "xScale" || name == "yScale") {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", double{name == "xScale" ? g.xScale : g.yScale});
+    return text;
+  }
+  throw ScriptError{"the 2D graph has no field '" + name + "'"};
+}
+
 void PrintSheet(const Words& w, const ui::ScriptedHost& host, std::ostream& out) {
   const int sheet = Number(w[2]);
   if (sheet < 1 || sheet > static_cast<int>(host.sheets().size())) {
@@ -91,6 +143,10 @@ void PrintQuery(const Words& w, HeadlessWindow& window, std::ostream& out) {
     PrintSelection(window.form.selection(), out);
   } else if (w.size() == 2 && what == "redrawflags") {
     out << window.form.redrawFlags() << '\n';
+  } else if (w.size() == 2 && what == "pointer") {
+    PrintPointer(c, host, out);
+  } else if (w.size() == 3 && what == "graph2d") {
+    out << GraphField(window.form.graph2d(), w[2]) << '\n';
   } else if (w.size() == 3 && (what == "canvas" || what == "paints")) {
     const ui::RecordingCanvas* canvas = host.FindCanvas(c, Control(c, w[2]));
     if (what == "paints") {
@@ -114,8 +170,9 @@ void PrintQuery(const Words& w, HeadlessWindow& window, std::ostream& out) {
     out << Property(c[Control(c, w[1])], w[2]) << '\n';
   } else {
     throw ScriptError{
-        "print image|unit|caption|page|focus|messages|selection|redrawflags|dialogs|documents|"
-        "sheets, print canvas|paints NAME, print sheet N ..., or print NAME PROPERTY"};
+        "print image|unit|caption|page|focus|messages|selection|redrawflags|pointer|dialogs|"
+        "documents|sheets, print canvas|paints NAME, print graph2d FIELD, print sheet N ..., or "
+        "print NAME PROPERTY"};
   }
 }
 
