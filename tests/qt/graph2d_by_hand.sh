@@ -13,21 +13,14 @@ shots=${3:-}
 
 dir=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$dir"' EXIT
-mkdir -p "$dir/config/zarvell" && mkdir -m 700 "$dir/runtime"
+mkdir -p "$dir/config/zarvell"
 "$unit_sim" --link "$dir/unit" --rpm 4300 --tps 35 >/dev/null &
 for _ in $(seq 50); do [ -e "$dir/unit" ] && break; sleep 0.1; done
 # The map page, COM1 the simulated unit.
 printf '[FORM_HLAV]\r\nComPort=1\r\nPageControl1->ActivePageIndex=2\r\n[PORTS]\r\nCOM1=%s\r\n' \
   "$dir/unit" >"$dir/config/zarvell/Zarvell_v75.ini"
-
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" "$program" ENGLISH >/dev/null 2>&1 &
-program_pid=$!
-window=$(xdotool search --sync --onlyvisible --name '^  Zarvell' | head -n 1)
-sleep 1
+. "$(dirname "$0")/real_window.sh"
+start_program "$program"
 
 # GrafAdv's top-left corner inside the window.
 graph_x=11 graph_y=99
@@ -49,8 +42,7 @@ sleep 0.5
 at 110 340; xdotool mousedown 1; sleep 0.2; at 200 400; sleep 0.2; xdotool mouseup 1
 at 35 352; sleep 0.5
 shot graph2d_map
-xdotool key alt+f; sleep 0.3; xdotool key x  # File, Exit: the program saves its image
-for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+exit_program
 
 # The RPM axis and row 9 of the map in the image dump.
 axis=$(sed -n '10p' "$dir/config/zarvell/_Zarvell_v75.ini")

@@ -10,19 +10,12 @@ program=${1:?usage: $0 PROGRAM}
 
 dir=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$dir"' EXIT
-mkdir -p "$dir/config/zarvell" && mkdir -m 700 "$dir/runtime"
+mkdir -p "$dir/config/zarvell"
 # The map page, the automatic port search (silent without a unit).
 printf '[FORM_HLAV]\r\nComPort=31\r\nPageControl1->ActivePageIndex=2\r\n' \
   >"$dir/config/zarvell/Zarvell_v75.ini"
-
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" "$program" ENGLISH >/dev/null 2>&1 &
-program_pid=$!
-window=$(xdotool search --sync --onlyvisible --name '^  Zarvell' | head -n 1)
-sleep 1
+. "$(dirname "$0")/real_window.sh"
+start_program "$program"
 
 # Positions inside the window: ImageSelect's top-left corner, the "TPS" and "Select/All" boxes.
 select_x=45 select_y=121
@@ -45,8 +38,7 @@ xdotool mousemove --window "$window" 291 534 click 1  # "Select/All", which take
 sleep 0.3
 xdotool key plus
 sleep 0.5
-xdotool key alt+f; sleep 0.3; xdotool key x  # File, Exit: the program saves its image
-for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+exit_program
 
 # Rows 2 to 4 of the map in the image dump: the nine cells one degree higher, the rest as the
 # start-up set has them.
