@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "mapedit/selection_colours.h"
 #include "params/code_tables.h"
 
 namespace zarvell {
@@ -12,8 +13,6 @@ namespace {
 constexpr ui::Colour kCream = ui::Colour::Rgb(255, 251, 240);
 constexpr ui::Colour kSilver = ui::Colour::Rgb(192, 192, 192);
 constexpr ui::Colour kGrey = ui::Colour::Rgb(128, 128, 128);
-constexpr ui::Colour kBlue = ui::Colour::Rgb(0, 0, 255);
-constexpr ui::Colour kDarkGreen = ui::Colour::Rgb(0, 128, 0);
 constexpr ui::Brush kNoFill{ui::kWhite, ui::Brush::Style::Clear};
 
 ui::Pen PenOf(ui::Colour colour, int width = 1) {

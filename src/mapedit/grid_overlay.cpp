@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "mapedit/selection_colours.h"
+
 namespace zarvell {
 namespace {
 
-constexpr ui::Colour kDarkGreen = ui::Colour::Rgb(0x008000u);
-constexpr ui::Colour kBlue = ui::Colour::Rgb(0x0000FFu);
 constexpr ui::Brush kNoFill{ui::kWhite, ui::Brush::Style::Clear};
 
 ui::Colour CellPen(std::uint16_t flags) {
