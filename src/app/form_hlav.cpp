@@ -25,8 +25,9 @@ TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort
       about_(process, host),
       link_({controls_, host_, texts_, image_, status_, *this}, port),
       map_({controls_, host_, image_, link_.live(), *this}),
-      graph_(
-          {controls_, host_, image_, link_.live(), *this, map_, redrawFlags_, process_.wheelGuard}),
+      view3d_({controls_, host_, image_, link_.live(), map_.selection(), redrawFlags_}),
+      graph_({controls_, host_, image_, link_.live(), *this, map_, view3d_, redrawFlags_,
+              process_.wheelGuard}),
       files_({controls_, host_, texts_, image_, process_.ignReader, status_, *this},
              paths_.exeDirFile),
       printer_({controls_, host_, texts_, process_.languageIndex, *this}) {

@@ -1,8 +1,8 @@
 // The main window's logic: it owns the controls (as data), the parameter image and the text
 // table, composes the parts of the window that own a subsystem's state (the link panel, the map
-// panel, the graph panel), runs the one edit path every change of the image takes, and keeps
-// the handler names of the window design as its entry points. The renderer (Qt, or the scripted
-// host of tests and `zarvell-cli play`) forwards events to it.
+// panel, the graph panel, the 3D view), runs the one edit path every change of the image takes, and
+// keeps the handler names of the window design as its entry points. The renderer (Qt, or the
+// scripted host of tests and `zarvell-cli play`) forwards events to it.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +17,7 @@
 #include "app/process_state.h"
 #include "app/settings.h"
 #include "app/status_line.h"
+#include "app/view3d_panel.h"
 #include "design/main_controls.h"
 #include "design/texts/text_table.h"
 #include "link/serial_port.h"
@@ -46,6 +47,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   const link::LiveState& live() const { return link_.live(); }
   const TSelcell& selection() const { return map_.selection(); }
   const TGraphAdv& graph2d() const { return graph_.graph2d(); }
+  const TGraphAdv& graph3d() const { return view3d_.graph3d(); }
 
   // Start-up, with the program's arguments after the program name; the first may name the
   // language ("ENGLISH", "DEUTSCH", "FRANCE", "CESKY").
@@ -151,6 +153,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   StatusLine status_{controls_};
   LinkPanel link_;
   MapPanel map_;
+  View3DPanel view3d_;
   GraphPanel graph_;
   FilePanel files_;
   print::WindowPrinter printer_;

@@ -30,7 +30,7 @@ bool CommitsOnMouseRelease(ui::ControlIndex id) {
 }  // namespace
 
 void TFormHlav::OnClick(ui::ControlIndex id) {
-  if (link_.OnClick(id) || map_.OnClick(id) || files_.OnClick(id)) return;
+  if (link_.OnClick(id) || map_.OnClick(id) || files_.OnClick(id) || view3d_.OnClick(id)) return;
   if (CommitsOnMouseRelease(id)) return CheckBoxMouseUp(id);
   switch (id) {
     case CheckBoxZakazCteni:
@@ -77,9 +77,11 @@ void TFormHlav::OnClick(ui::ControlIndex id) {
 }
 
 // A flag toggled with the keyboard reaches the image with the next commit; only the read-out
-// lock acts at once, since its handler runs on any click.
+// lock acts at once, since its handler runs on any click, and the 3D view's two check boxes,
+// which are no part of the image.
 void TFormHlav::OnKeyboardToggle(ui::ControlIndex id) {
   if (id == CheckBoxZakazCteni) CheckBoxZakazCteniClick();
+  if (id == CheckFill || id == CheckColorMap) view3d_.OnClick(id);
 }
 
 void TFormHlav::OnUpDown(ui::ControlIndex id, bool up) {
@@ -88,6 +90,7 @@ void TFormHlav::OnUpDown(ui::ControlIndex id, bool up) {
 }
 
 void TFormHlav::OnSelect(ui::ControlIndex id) {
+  if (view3d_.OnSelect(id)) return;
   switch (id) {
     case ComboBoxBike:
     case ComboBoxSynchro:
@@ -104,10 +107,9 @@ void TFormHlav::OnSelect(ui::ControlIndex id) {
 }
 
 void TFormHlav::OnMouse(ui::ControlIndex image, const ui::MouseEvent& event) {
-  if (!map_.OnMouse(image, event)) graph_.OnMouse(image, event);
+  if (!map_.OnMouse(image, event) && !view3d_.OnMouse(image, event)) graph_.OnMouse(image, event);
 }
 
-// The 3D view joins the graph here with its wheel step.
 void TFormHlav::OnWheel(ui::ControlIndex image, const ui::WheelEvent& event) {
   graph_.OnWheel(image, event);
 }

@@ -2,7 +2,7 @@
 
 #include "design/main_controls.h"
 #include "mapedit/graph2d_draw.h"
-#include "mapedit/graph2d_wheel.h"
+#include "mapedit/graph_wheel.h"
 #include "params/view_rules.h"
 
 namespace zarvell {
@@ -30,8 +30,8 @@ bool GraphPanel::OnMouse(ui::ControlIndex image, const ui::MouseEvent& event) {
 }
 
 bool GraphPanel::OnWheel(ui::ControlIndex image, const ui::WheelEvent& event) {
-  if (image != GrafAdv) return false;
-  return MouseWheelDispatch(event.delta) == 1;
+  if (image != GrafAdv && image != Graf3DAdv) return false;
+  return MouseWheelDispatch(event.delta, event.point) == 1;
 }
 
 void GraphPanel::GrafAdvMouseMove(ui::Point at) {
@@ -48,10 +48,11 @@ void GraphPanel::GrafAdvMouseLeave() {
   zarvell::GrafAdvMouseLeave(graph2d_, *this);
 }
 
-int GraphPanel::MouseWheelDispatch(int delta) {
-  GraphContext context = Context();
-  return zarvell::MouseWheelDispatch(context, MapViewMode(parts_.controls), parts_.wheelGuard,
-                                     delta);
+int GraphPanel::MouseWheelDispatch(int delta, ui::Point at) {
+  GraphContext graph2d = Context();
+  GraphContext view3d = Context3D();
+  return zarvell::MouseWheelDispatch(graph2d, view3d, MapViewMode(parts_.controls),
+                                     parts_.wheelGuard, delta, at);
 }
 
 void GraphPanel::Mouse(ui::MouseAction action, ui::Point at) {
@@ -70,49 +71,65 @@ GraphContext GraphPanel::Context() {
           *this};
 }
 
+GraphContext GraphPanel::Context3D() {
+  const ui::Rect& rect = parts_.controls[Graf3DAdv].rect;
+  return {parts_.view3d.graph3d(),   parts_.image, parts_.map.selection(), parts_.live, Graf3DAdv,
+          {rect.width, rect.height}, *this};
+}
+
 void GraphPanel::GraphTimerStep() {
   int mode = MapViewMode(parts_.controls);
-  constexpr int kMap = 0, kGraph2D = 1;
+  constexpr int kMap = 0, kGraph2D = 1, kView3D = 2;
   // Without throttle rows the table view shows the graph under its single row.
   if (mode == kMap && !MapForm()) mode = kGraph2D;
   parts_.wheelGuard = false;
-  // The 3D view samples the keys on its own instance when it joins.
-  if (mode == kGraph2D) {
-    TGraphAdv& g = graph2d_;
-    const ui::Modifiers keys = parts_.host.KeyboardModifiers();
-    const int shift = keys.shift ? 1 : 0, ctrl = keys.ctrl ? 1 : 0;
-    if (shift != g.shiftHeld || ctrl != g.ctrlHeld) parts_.redrawFlags |= kRedrawRepaint;
-    g.shiftHeld = shift;
-    g.ctrlHeld = ctrl;
-    const link::LiveState& live = parts_.live;
-    if (live.rpm != g.lastLiveRpm || live.tpsPercent != g.lastLiveTps) {
-      g.lastLiveRpm = live.rpm;
-      g.lastLiveTps = live.tpsPercent;
-      parts_.redrawFlags |= kRedrawRepaint;
-    }
-    if (live.tpsIndex * 10 + live.rpmIndex != g.drawnLiveCell) {
-      parts_.redrawFlags |= kRedrawRepaint;
-    }
-  }
+  if (mode == kGraph2D) SampleTick(graph2d_);
+  if (mode == kView3D) SampleTick(parts_.view3d.graph3d());
   RedrawGraphs();
+}
+
+void GraphPanel::SampleTick(TGraphAdv& g) {
+  const ui::Modifiers keys = parts_.host.KeyboardModifiers();
+  const int shift = keys.shift ? 1 : 0, ctrl = keys.ctrl ? 1 : 0;
+  if (shift != g.shiftHeld || ctrl != g.ctrlHeld) parts_.redrawFlags |= kRedrawRepaint;
+  g.shiftHeld = shift;
+  g.ctrlHeld = ctrl;
+  const link::LiveState& live = parts_.live;
+  if (live.rpm != g.lastLiveRpm || live.tpsPercent != g.lastLiveTps) {
+    g.lastLiveRpm = live.rpm;
+    g.lastLiveTps = live.tpsPercent;
+    parts_.redrawFlags |= kRedrawRepaint;
+  }
+  if (live.tpsIndex * 10 + live.rpmIndex != g.drawnLiveCell) {
+    parts_.redrawFlags |= kRedrawRepaint;
+  }
 }
 
 void GraphPanel::RedrawGraphs() {
   std::uint32_t& flags = parts_.redrawFlags;
+  pending2d_ |= flags;
+  pending3d_ |= flags;
+  flags = 0;
   // A hidden graph keeps the request: the view rules ask for a repaint when they show it, and a
   // relayout asked for meanwhile must still be done then.
-  if (flags == 0 || !parts_.controls[GrafAdv].visible) return;
-  const GraphScene scene{parts_.image, parts_.map.selection(), parts_.live, GrafAdv};
-  ui::Canvas& canvas = parts_.host.CanvasOf(parts_.controls, GrafAdv);
-  const bool relayout = (flags & kRedrawRelayout) != 0;
-  if (MapForm()) {
-    DrawMapGraph(graph2d_, scene, relayout, canvas);
-    parts_.controls.SetHint(GrafAdv, GraphHint(graph2d_, parts_.image));
-  } else {
-    DrawCurveGraph(graph2d_, scene, relayout, canvas);
-    parts_.controls.SetHint(GrafAdv, {});
+  const ui::ControlModel& c = parts_.controls;
+  if (pending2d_ != 0 && c[GrafAdv].visible) {
+    const GraphScene scene{parts_.image, parts_.map.selection(), parts_.live, GrafAdv};
+    ui::Canvas& canvas = parts_.host.CanvasOf(c, GrafAdv);
+    const bool relayout = (pending2d_ & kRedrawRelayout) != 0;
+    if (MapForm()) {
+      DrawMapGraph(graph2d_, scene, relayout, canvas);
+      parts_.controls.SetHint(GrafAdv, GraphHint(graph2d_, parts_.image));
+    } else {
+      DrawCurveGraph(graph2d_, scene, relayout, canvas);
+      parts_.controls.SetHint(GrafAdv, {});
+    }
+    pending2d_ = 0;
   }
-  flags = 0;
+  if (pending3d_ != 0 && c[Graf3DAdv].visible) {
+    parts_.view3d.Paint3D((pending3d_ & kRedrawRelayout) != 0);
+    pending3d_ = 0;
+  }
 }
 
 void GraphPanel::MovePointer(ui::Point at) {

@@ -1,13 +1,14 @@
 // The window's side of the 2D graph GrafAdv: it owns the graph's state, takes the surface's
-// mouse and the window's wheel, samples the keys and the live values on every tick and draws
-// the graph when the window's redraw word asks for it. It edits the map through the window's
-// edit path and shares the map panel's cell selection.
+// mouse and the wheel over both graphs, samples the keys and the live values on every tick for
+// the graph shown and draws the graphs when the window's redraw word asks for it. It edits the
+// map through the window's edit path and shares the map panel's cell selection.
 #pragma once
 
 #include <cstdint>
 
 #include "app/edit_path.h"
 #include "app/map_panel.h"
+#include "app/view3d_panel.h"
 #include "link/operating_point.h"
 #include "mapedit/graph2d_mouse.h"
 #include "mapedit/graph_adv.h"
@@ -27,12 +28,13 @@ class GraphPanel final : private GraphEdits {
     const link::LiveState& live;
     EditPath& edits;
     MapPanel& map;
+    View3DPanel& view3d;
     std::uint32_t& redrawFlags;
     bool& wheelGuard;
   };
   explicit GraphPanel(Parts parts) : parts_(parts) {}
 
-  // Events on GrafAdv; false for any other control.
+  // The mouse on GrafAdv, the wheel on it or on Graf3DAdv; false for any other control.
   bool OnMouse(ui::ControlIndex image, const ui::MouseEvent& event);
   bool OnWheel(ui::ControlIndex image, const ui::WheelEvent& event);
 
@@ -40,8 +42,8 @@ class GraphPanel final : private GraphEdits {
   void GrafAdvMouseDown(ui::Point at);
   void GrafAdvMouseUp(ui::Point at);
   void GrafAdvMouseLeave();
-  // 1 when the wheel event was taken.
-  int MouseWheelDispatch(int delta);
+  // 1 when the wheel event at `at` on the shown graph's surface was taken.
+  int MouseWheelDispatch(int delta, ui::Point at);
 
   // The tick's graph step: keys, live values, and the drawing when one is due.
   void GraphTimerStep();
@@ -52,6 +54,9 @@ class GraphPanel final : private GraphEdits {
  private:
   bool MapForm() const { return parts_.image[field::TPS_MAPA] != 0; }
   GraphContext Context();
+  GraphContext Context3D();
+  // Keys and live values seen on `graph`'s instance since the last tick ask for a repaint.
+  void SampleTick(TGraphAdv& graph);
   void Mouse(ui::MouseAction action, ui::Point at);
   // GraphEdits
   void RequestRedraw(std::uint32_t bits) override { parts_.redrawFlags |= bits; }
@@ -64,6 +69,8 @@ class GraphPanel final : private GraphEdits {
 
   Parts parts_;
   TGraphAdv graph2d_;
+  // What the redraw word asked of each graph while it was hidden, done when it is shown.
+  std::uint32_t pending2d_ = 0, pending3d_ = 0;
 };
 
 }  // namespace zarvell

@@ -17,7 +17,6 @@ using namespace design;
 using link::MonitorValues;
 
 constexpr ui::Colour kLabelNormal = ui::Colour::ButtonFace();
-constexpr ui::Colour kEditNormal = ui::Colour::Window();
 
 // A caption put together on the stack: the labels change three times a second, and none of
 // their texts comes near the room (a longer one is cut rather than overrun).

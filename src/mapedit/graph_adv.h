@@ -1,8 +1,12 @@
 // The state of a graph of the advance map, one object per view for the window's whole life:
 // its scales and plot origin, the point being dragged or hovered, the row in front, the keys
 // seen at the last tick and the point the wheel acts on. The 2D graph draws the map as curves
-// of advance over engine speed on GrafAdv; the 3D view uses the same fields in its own way.
+// of advance over engine speed on GrafAdv; the 3D view on Graf3DAdv uses the same fields in its
+// own way and adds its projection and palette.
 #pragma once
+
+#include <array>
+#include <cstdint>
 
 #include "ui/control.h"
 
@@ -43,6 +47,17 @@ struct TGraphAdv {
   // The live cell the last drawing marked (row * 10 + column): the live indices follow the
   // reply one tick late, so a change of them alone asks for a redraw too.
   int drawnLiveCell = -1;
+
+  // The 3D view alone: the TPS axis in rows, pixels per row, the colours of 0..60 degrees
+  // (0x00RRGGBB), the rotation made from the track bars and the projection made from it
+  // (rows: canvas x, canvas y upwards, depth; columns: rpm, degrees, TPS row), and the angles
+  // at the last press of a drag, in radians.
+  int tpsRange = 9;
+  float zScale = 1.0f;
+  std::array<std::uint32_t, 61> palette{};
+  float rotation[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+  float projection[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+  float dragStartAngleY = 0.0f, dragStartAngleX = 0.0f, dragStartAngleZ = 0.0f;
 };
 
 }  // namespace zarvell

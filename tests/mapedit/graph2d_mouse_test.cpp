@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "graph2d_test_support.h"
-#include "mapedit/graph2d_wheel.h"
+#include "mapedit/graph_wheel.h"
 
 namespace zarvell {
 namespace {
@@ -131,7 +131,7 @@ TEST(GraphWheel, OneStepPerTickOnThePointOrTheSelectionOrTheEngine) {
   bool guard = false;
   auto wheel = [&](int delta, int mode = k2D) {
     GraphContext context = b.Context();
-    return MouseWheelDispatch(context, mode, guard, delta);
+    return MouseWheelDispatch(context, context, mode, guard, delta, {0, 0});
   };
   b.Mouse(MouseAction::Move, b.At(9, 3));
   EXPECT_EQ(wheel(120), 1);

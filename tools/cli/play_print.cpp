@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/image_dump.h"
+#include "play_graph_fields.h"
 #include "ui/control.h"
 
 namespace zarvell {
@@ -65,45 +66,6 @@ void PrintPointer(const ui::ControlModel& c, const ui::ScriptedHost& host, std::
   out << c.Name(control) << ' ' << at.x << ' ' << at.y << '\n';
 }
 
-std::string GraphField(const TGraphAdv& g, const std::string& name) {
-  const std::pair<const char*, int> ints[] = {
-      {"marginLeft", g.marginLeft},
-      {"marginRight", g.marginRight},
-      {"marginTop", g.marginTop},
-      {"marginBottom", g.marginBottom},
-      {"surfaceWidth", g.surfaceWidth},
-      {"surfaceHeight", g.surfaceHeight},
-      {"plotX0", g.plotX0},
-      {"plotY0", g.plotY0},
-      {"plotWidth", g.plotWidth},
-      {"plotHeight", g.plotHeight},
-      {"grabbedPoint", g.grabbedPoint},
-      {"grabDx", g.grabDx},
-      {"grabDy", g.grabDy},
-      {"rpmRange", g.rpmRange},
-      {"degreeRange", g.degreeRange},
-      {"skipNextMove", g.skipNextMove},
-      {"hoveredPoint", g.hoveredPoint},
-      {"lastLiveRpm", g.lastLiveRpm},
-      {"lastLiveTps", g.lastLiveTps},
-      {"curveStep", g.curveStep},
-      {"activeRow", g.activeRow},
-      {"ctrlHeld", g.ctrlHeld},
-      {"shiftHeld", g.shiftHeld},
-      {"wheelRow", g.wheelRow},
-      {"wheelTarget", g.wheelTarget},
-  };
-  for (const auto& [field, value] : ints) {
-    if (name == field) return std::to_string(value);
-  }
-  if (name == "xScale" || name == "yScale") {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", double{name == "xScale" ? g.xScale : g.yScale});
-    return text;
-  }
-  throw ScriptError{"the 2D graph has no field '" + name + "'"};
-}
-
 void PrintSheet(const Words& w, const ui::ScriptedHost& host, std::ostream& out) {
   const int sheet = Number(w[2]);
   if (sheet < 1 || sheet > static_cast<int>(host.sheets().size())) {
@@ -146,7 +108,9 @@ void PrintQuery(const Words& w, HeadlessWindow& window, std::ostream& out) {
   } else if (w.size() == 2 && what == "pointer") {
     PrintPointer(c, host, out);
   } else if (w.size() == 3 && what == "graph2d") {
-    out << GraphField(window.form.graph2d(), w[2]) << '\n';
+    out << GraphField2D(window.form.graph2d(), w[2]) << '\n';
+  } else if (w.size() == 3 && what == "graph3d") {
+    out << GraphField3D(window.form.graph3d(), w[2]) << '\n';
   } else if (w.size() == 3 && (what == "canvas" || what == "paints")) {
     const ui::RecordingCanvas* canvas = host.FindCanvas(c, Control(c, w[2]));
     if (what == "paints") {
@@ -171,7 +135,8 @@ void PrintQuery(const Words& w, HeadlessWindow& window, std::ostream& out) {
   } else {
     throw ScriptError{
         "print image|unit|caption|page|focus|messages|selection|redrawflags|pointer|dialogs|"
-        "documents|sheets, print canvas|paints NAME, print graph2d FIELD, print sheet N ..., or "
+        "documents|sheets, print canvas|paints NAME, print graph2d|graph3d FIELD, print sheet N "
+        "..., or "
         "print NAME PROPERTY"};
   }
 }

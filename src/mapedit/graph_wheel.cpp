@@ -1,4 +1,4 @@
-#include "mapedit/graph2d_wheel.h"
+#include "mapedit/graph_wheel.h"
 
 #include <algorithm>
 
@@ -49,13 +49,15 @@ int GraphWheel(GraphForm form, GraphContext& ctx, int delta) {
 
 }  // namespace
 
-int MouseWheelDispatch(GraphContext& context, int viewMode, bool& wheelGuard, int delta) {
+int MouseWheelDispatch(GraphContext& graph2d, GraphContext& view3d, int viewMode, bool& wheelGuard,
+                       int delta, ui::Point at) {
   if (wheelGuard) return 0;
   wheelGuard = true;
-  constexpr int kGraph2D = 1;
-  if (viewMode != kGraph2D) return 0;  // the 3D view brings its own step
-  return context.image[field::TPS_MAPA] != 0 ? MapGraphWheel(context, delta)
-                                             : CurveGraphWheel(context, delta);
+  constexpr int kGraph2D = 1, kView3D = 2;
+  if (viewMode == kView3D) return CurrentCellWheel(view3d, delta, at);
+  if (viewMode != kGraph2D) return 0;
+  return graph2d.image[field::TPS_MAPA] != 0 ? MapGraphWheel(graph2d, delta)
+                                             : CurveGraphWheel(graph2d, delta);
 }
 
 int MapGraphWheel(GraphContext& context, int delta) {
@@ -64,6 +66,22 @@ int MapGraphWheel(GraphContext& context, int delta) {
 
 int CurveGraphWheel(GraphContext& context, int delta) {
   return GraphWheel(GraphForm::Curve, context, delta);
+}
+
+int CurrentCellWheel(GraphContext& ctx, int delta, ui::Point at) {
+  const TGraphAdv& g = ctx.graph;
+  const link::LiveState& live = ctx.live;
+  const bool onSurface =
+      at.x >= 0 && at.x <= g.surfaceWidth && at.y >= 0 && at.y <= g.surfaceHeight;
+  // Below the map's RPM axis (or stopped) the engine runs in no cell.
+  const bool inCell =
+      live.rpm != 0 && !live.belowRpmAxis && live.rpmIndex < 10 && live.tpsIndex < 10;
+  if (!onSurface || !inCell) return 0;
+  StepHeld(ctx.image[field::AdvanceCell(live.tpsIndex, live.rpmIndex)], delta > 0 ? 1 : -1,
+           kMaxAdvance);
+  ctx.edits.ShowSteppedImage();
+  ctx.edits.RequestRedraw(kRedrawRelayout);
+  return 1;
 }
 
 }  // namespace zarvell
