@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-dejavu-core xvfb xauth xdotool poppler-utils)
+  qt6-base-dev fonts-dejavu-core xvfb xauth xdotool x11-apps netpbm poppler-utils)
 
 install_packages() {
   local missing=() package

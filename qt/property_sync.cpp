@@ -160,6 +160,7 @@ void ApplyContent(QWidget* widget, const ui::Control& c, std::uint32_t bits) {
       if (bits & change::kPosition) {
         if (auto* slider = qobject_cast<QSlider*>(widget)) {
           slider->setRange(c.min, c.max);
+          slider->setTickInterval(c.increment);
           slider->setValue(c.position);
         } else if (auto* gauge = qobject_cast<QProgressBar*>(widget)) {
           gauge->setRange(c.min, c.max);

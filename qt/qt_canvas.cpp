@@ -59,14 +59,37 @@ ui::Size QtCanvas::SurfaceSize() const {
   return {image_.width(), image_.height()};
 }
 
+void QtCanvas::SetPen(const ui::Pen& pen) {
+  if (pen == pen_) return;
+  pen_ = pen;
+  toolsStale_ = true;
+}
+
+void QtCanvas::SetBrush(const ui::Brush& brush) {
+  if (brush == brush_) return;
+  brush_ = brush;
+  toolsStale_ = true;
+}
+
+void QtCanvas::SetFont(const ui::Font& font) {
+  if (font == font_) return;
+  font_ = font;
+  qfont_.reset();
+  metrics_.reset();
+}
+
 QPainter* QtCanvas::Begin() {
   if (image_.isNull()) return nullptr;
   if (!painter_) {
     painter_.emplace(&image_);
+    toolsStale_ = true;
     if (view_ != nullptr) view_->update();
   }
-  painter_->setPen(ToQPen(pen_));
-  painter_->setBrush(ToQBrush(brush_));
+  if (toolsStale_) {
+    painter_->setPen(ToQPen(pen_));
+    painter_->setBrush(ToQBrush(brush_));
+    toolsStale_ = false;
+  }
   return &*painter_;
 }
 
@@ -74,11 +97,14 @@ void QtCanvas::End() {
   painter_.reset();
 }
 
-QFont QtCanvas::MakeFont() const {
-  QFont font = QApplication::font();
-  font.setPointSize(font_.pointSize);
-  font.setBold(font_.bold);
-  return font;
+const QFontMetrics& QtCanvas::Metrics() {
+  if (!metrics_) {
+    qfont_ = QApplication::font();
+    qfont_->setPointSize(font_.pointSize);
+    qfont_->setBold(font_.bold);
+    metrics_.emplace(*qfont_);
+  }
+  return *metrics_;
 }
 
 void QtCanvas::LineTo(int x, int y) {
@@ -124,21 +150,21 @@ void QtCanvas::Polygon(std::span<const ui::Point> points) {
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
   QPainter* p = Begin();
   if (p == nullptr) return;
-  const QFont font = MakeFont();
-  const QFontMetrics metrics(font);
+  const QFontMetrics& metrics = Metrics();
   const QString string = ToQString(text);
   // A solid brush gives the text an opaque background, a clear one leaves what is beneath.
   if (brush_.style == ui::Brush::Style::Solid) {
     p->fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()),
                 ToQColor(brush_.colour));
   }
-  p->setFont(font);
+  p->setFont(*qfont_);
   p->setPen(ToQColor(font_.colour));
+  toolsStale_ = true;  // the pen is the text's now
   p->drawText(x, y + metrics.ascent(), string);
 }
 
 ui::Size QtCanvas::TextExtent(std::string_view text) {
-  const QFontMetrics metrics(MakeFont());
+  const QFontMetrics& metrics = Metrics();
   return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 

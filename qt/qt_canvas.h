@@ -26,9 +26,9 @@ class QtCanvas final : public ui::Canvas {
   void Resize(QSize size);
 
   ui::Size SurfaceSize() const override;
-  void SetPen(const ui::Pen& pen) override { pen_ = pen; }
-  void SetBrush(const ui::Brush& brush) override { brush_ = brush; }
-  void SetFont(const ui::Font& font) override { font_ = font; }
+  void SetPen(const ui::Pen& pen) override;
+  void SetBrush(const ui::Brush& brush) override;
+  void SetFont(const ui::Font& font) override;
   void MoveTo(int x, int y) override { current_ = {x, y}; }
   void LineTo(int x, int y) override;
   void Rectangle(int left, int top, int right, int bottom) override;
@@ -45,7 +45,8 @@ class QtCanvas final : public ui::Canvas {
   // The painter with the current pen and brush, or null while the surface is empty.
   QPainter* Begin();
   void End();
-  QFont MakeFont() const;
+  // The font and its metrics, made again only when the font changed.
+  const QFontMetrics& Metrics();
 
   QImage image_;
   QWidget* view_;
@@ -54,6 +55,11 @@ class QtCanvas final : public ui::Canvas {
   ui::Brush brush_;
   ui::Font font_;
   ui::Point current_;
+  // The painter's pen and brush are not the canvas's: a drawing call sets them first. A paint
+  // sets the same pen many times over; only a change costs a QPen.
+  bool toolsStale_ = true;
+  std::optional<QFont> qfont_;
+  std::optional<QFontMetrics> metrics_;
 };
 
 class ImageWidget final : public QWidget {

@@ -49,18 +49,9 @@ struct Scene {
   std::vector<Step> steps;
 };
 
-bool SaveSceneShots(Program& program, const QString& dir, const QString& prefix) {
+bool SaveScenes(Program& program, const QString& dir, const QString& prefix,
+                const std::vector<Scene>& scenes) {
   using K = Step::Kind;
-  const std::vector<Scene> scenes = {
-      {"bike22-synchro0",
-       {{K::Page, "PageControl1", 1},
-        {K::Select, "ComboBoxBike", 37},
-        {K::Select, "ComboBoxSynchro", 0}}},
-      {"bike22-synchro8", {{K::Select, "ComboBoxSynchro", 8}}},
-      {"input2-clutch", {{K::Page, "PageControl1", 0}, {K::Select, "RadioGroupInput2", 3}}},
-      {"servo-on", {{K::Page, "PageControl1", 3}, {K::Click, "CheckBoxPrivEnable"}}},
-      {"servo-off", {{K::Click, "CheckBoxPrivEnable"}}},
-  };
   FormView& view = program.view();
   bool saved = true;
   for (const Scene& scene : scenes) {
@@ -81,9 +72,36 @@ bool SaveSceneShots(Program& program, const QString& dir, const QString& prefix)
           &view, id);
     }
     Settle(200);
-    saved = Shot(view, dir, prefix, scene.name) && saved;
+    if (scene.name != nullptr) saved = Shot(view, dir, prefix, scene.name) && saved;
   }
   return saved;
+}
+
+bool SaveSceneShots(Program& program, const QString& dir, const QString& prefix) {
+  using K = Step::Kind;
+  return SaveScenes(
+      program, dir, prefix,
+      {{"bike22-synchro0",
+        {{K::Page, "PageControl1", 1},
+         {K::Select, "ComboBoxBike", 37},
+         {K::Select, "ComboBoxSynchro", 0}}},
+       {"bike22-synchro8", {{K::Select, "ComboBoxSynchro", 8}}},
+       {"input2-clutch", {{K::Page, "PageControl1", 0}, {K::Select, "RadioGroupInput2", 3}}},
+       {"servo-on", {{K::Page, "PageControl1", 3}, {K::Click, "CheckBoxPrivEnable"}}},
+       {"servo-off", {{K::Click, "CheckBoxPrivEnable"}}}});
+}
+
+// The 3D view with the engine running, from both preset angles, filled or as lines, coloured
+// by height or plain; then back to the table.
+bool Save3DShots(Program& program, const QString& dir, const QString& prefix) {
+  using K = Step::Kind;
+  return SaveScenes(program, dir, prefix,
+                    {{"3d-iso", {{K::Click, "AMapModeGraph3D"}}},
+                     {"3d-top", {{K::Click, "A3DviewTOP"}}},
+                     {"3d-top-lines", {{K::Click, "CheckFill"}}},
+                     {"3d-iso-lines", {{K::Click, "A3DviewISO"}}},
+                     {"3d-iso-plain", {{K::Click, "CheckFill"}, {K::Click, "CheckColorMap"}}},
+                     {nullptr, {{K::Click, "CheckColorMap"}, {K::Click, "AMapForm"}}}});
 }
 
 }  // namespace
@@ -134,6 +152,7 @@ bool SaveLinkShots(Program& program, const QString& dir, const QString& prefix) 
   bool ok = SettleUntil([&] { return window.live().rpm != 0; }, 3000);
   Settle(800);
   ok = Shot(view, dir, prefix, "live") && ok;
+  ok = Save3DShots(program, dir, prefix) && ok;
 
   program.hub().Run([&] { ui::DeliverClick(view.model, view.events, programButton); }, &view,
                     programButton);

@@ -5,9 +5,10 @@
 # Usage: scripts/screenshots.sh OUTPUT_DIR [PROGRAM [UNIT_SIM]]
 #   PROGRAM defaults to build/qt/zarvell, UNIT_SIM to build/zarvell-unit-sim. Writes
 #   english-1.png .. english-4.png, a few configurations (english-bike22-synchro0.png, ...),
-#   english-about.png and, with the simulated unit attached, english-live.png,
-#   english-programming.png and english-saving.png, and the same for deutsch, france and cesky,
-#   into OUTPUT_DIR.
+#   english-about.png and, with the simulated unit attached, english-live.png, the 3D view
+#   (english-3d-iso.png, english-3d-top.png, english-3d-top-lines.png, english-3d-iso-lines.png,
+#   english-3d-iso-plain.png), english-programming.png and english-saving.png, and the same for
+#   deutsch, france and cesky, into OUTPUT_DIR.
 set -euo pipefail
 
 out=${1:?usage: $0 OUTPUT_DIR [PROGRAM]}

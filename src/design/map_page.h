@@ -56,6 +56,7 @@ constexpr void Add3DView(MainBuilder& b) {
     bar.min = -36;
     bar.max = 36;
     bar.position = kStart[i];
+    bar.increment = 6;
   }
   // "izometricky" is the longest caption of the two buttons.
   hidden(b.Button(A3DviewISO, group, {604, 8, 96, kButtonHeight}, "ISO"));

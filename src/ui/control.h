@@ -102,7 +102,7 @@ struct ControlSpec {
   int min = 0;                // up/down, track bar, gauge
   int max = 100;
   int position = 0;
-  int increment = 1;
+  int increment = 1;                    // up/down step; a track bar's tick spacing
   ControlIndex associate = kNoControl;  // the edit box an up/down control writes into
   int itemIndex = -1;                   // combo box, radio group, notebook
   bool checked = false;
