@@ -1,11 +1,8 @@
 #include "link_commands.h"
 
-#include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <ostream>
-#include <thread>
 
 #include "app/settings.h"
 #include "design/texts/messages.h"
@@ -16,6 +13,7 @@
 #include "link/monitor_reply.h"
 #include "link/posix_serial_port.h"
 #include "params/ign_file.h"
+#include "runner.h"
 #include "session.h"
 #include "ui/control.h"
 
@@ -24,36 +22,6 @@ namespace {
 
 using link::TransferEvent;
 using link::TransferMode;
-
-constexpr std::chrono::milliseconds kTick{55};
-// Two seconds without a reply: the unit is not there (any more).
-constexpr int kSilentLimit = 36;
-constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
-// The signal that asked the run to stop, 0 while none has: all a handler may safely do.
-volatile std::sig_atomic_t stopSignal = 0;
-extern "C" void RequestStop(int signal) {
-  stopSignal = signal;
-}
-bool Stopped() {
-  return stopSignal != 0;
-}
-
-// While it lives, Ctrl+C (how `monitor` normally ends), SIGTERM and a closed terminal end the
-// run at its next tick rather than the process at once, so that the port is closed and its
-// lock file removed; then the signal takes its usual course.
-class StopOnSignals {
- public:
-  StopOnSignals() {
-    for (const int signal : kStopSignals) std::signal(signal, RequestStop);
-  }
-  ~StopOnSignals() {
-    for (const int signal : kStopSignals) std::signal(signal, SIG_DFL);
-    if (Stopped()) std::raise(stopSignal);
-  }
-  StopOnSignals(const StopOnSignals&) = delete;
-  StopOnSignals& operator=(const StopOnSignals&) = delete;
-};
 
 struct Options {
   std::string command;
@@ -80,66 +48,6 @@ std::optional<Options> Parse(const std::vector<std::string>& args) {
   if (o.port.empty() || needsFile == o.file.empty()) return std::nullopt;
   return o;
 }
-
-// The program's timer and receive poll, with the transfer engine, on one port.
-class Runner final : private link::TransferLink {
- public:
-  Runner(link::SerialPort& port, Session& session) : port_(port), session_(session) {}
-
-  // A run of the engine until it ends; the event that ended it (None: stopped by a signal).
-  TransferEvent Transfer(TransferMode mode) {
-    transfer_.Start(mode);
-    for (;;) {
-      const std::optional<link::FrameView> frame = Tick();
-      if (Stopped()) return TransferEvent::None;
-      if (frame && (*frame)[0] != link::code::kMonitorReply) {
-        const TransferEvent event = transfer_.HandleReply(*frame, session_.image);
-        if (event == TransferEvent::VerifyOk || event == TransferEvent::VersionMismatch ||
-            event == TransferEvent::ReadRefused) {
-          return event;
-        }
-      }
-      if (transfer_.Step(session_.image) == TransferEvent::Failed) return TransferEvent::Failed;
-    }
-  }
-
-  // Live requests every sixth tick; `onReply` takes each reply and says whether to go on.
-  // False when the unit stopped answering or a signal stopped the run.
-  template <typename OnReply>
-  bool Monitor(OnReply onReply) {
-    int silent = 0;
-    for (;;) {
-      const std::optional<link::FrameView> frame = Tick();
-      if (Stopped()) return false;
-      const auto values = frame ? link::DecodeMonitorReply(*frame) : std::nullopt;
-      if (values) {
-        silent = 0;
-        if (!onReply(*values)) return true;
-      } else if (++silent > kSilentLimit) {
-        return false;
-      }
-      if (transfer_.MonitorDue()) SendFrame(link::BuildFrame(link::code::kMonitor));
-    }
-  }
-
-  const link::BlockTransfer& transfer() const { return transfer_; }
-
- private:
-  std::optional<link::FrameView> Tick() {
-    std::this_thread::sleep_until(next_);
-    next_ += kTick;
-    return receiver_.Poll(port_);
-  }
-  void SendFrame(const link::Frame& frame) override { port_.WriteAndDrain(frame); }
-  void UnitIdentified(const link::UnitInfoBlock&) override {}
-  void RefreshImage() override { session_.Sanitize(); }
-
-  link::SerialPort& port_;
-  Session& session_;
-  link::BlockTransfer transfer_{*this};
-  link::FrameReceiver receiver_;
-  std::chrono::steady_clock::time_point next_ = std::chrono::steady_clock::now() + kTick;
-};
 
 std::string MonitorLine(const link::MonitorValues& v) {
   std::string advance;
