@@ -106,6 +106,13 @@ void EventHub::Connect(FormView& view, ControlIndex id) {
           const ControlIndex focused = FocusedControl(*v, id);
           Run([v, focused] { ui::DeliverEditEnter(v->model, v->events, focused); }, v, focused);
         };
+        main->onClipboard = [this, v, id](ui::ClipboardKey key) {
+          const ControlIndex focused = FocusedControl(*v, id);
+          bool taken = false;
+          if (focused == id) return taken;
+          Run([&] { taken = ui::DeliverClipboard(v->model, v->events, focused, key); }, v, focused);
+          return taken;
+        };
         main->onChar = [this, v, id](char c) {
           const ControlIndex focused = FocusedControl(*v, id);
           if (focused == id) return;  // no control has the focus
@@ -139,6 +146,11 @@ void EventHub::Connect(FormView& view, ControlIndex id) {
       });
       edit->onEnter = [this, v, id] {
         Run([v, id] { ui::DeliverEditEnter(v->model, v->events, id); }, v, id);
+      };
+      edit->onClipboard = [this, v, id](ui::ClipboardKey key) {
+        bool taken = false;
+        Run([&] { taken = ui::DeliverClipboard(v->model, v->events, id, key); }, v, id);
+        return taken;
       };
       edit->onExit = [this, v, id] {
         Run([v, id] { ui::DeliverEditExit(v->model, v->events, id); }, v, id);

@@ -1,5 +1,6 @@
 #include "qt/qt_host.h"
 
+#include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDialog>
@@ -90,6 +91,14 @@ std::optional<std::string> QtHost::SaveFileDialog(const ui::FileDialogRequest& r
 ui::Modifiers QtHost::KeyboardModifiers() {
   const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
   return {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier)};
+}
+
+void QtHost::SetClipboardText(std::string_view text) {
+  QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
+std::string QtHost::ClipboardText() {
+  return QGuiApplication::clipboard()->text().toStdString();
 }
 
 void QtHost::MovePointer(ui::ControlIndex control, ui::Point point) {

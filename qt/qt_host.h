@@ -34,6 +34,8 @@ class QtHost final : public ui::FormHost {
   std::optional<std::string> OpenFileDialog(const ui::FileDialogRequest& request) override;
   std::optional<std::string> SaveFileDialog(const ui::FileDialogRequest& request) override;
   ui::Modifiers KeyboardModifiers() override;
+  void SetClipboardText(std::string_view text) override;
+  std::string ClipboardText() override;
   void MovePointer(ui::ControlIndex control, ui::Point point) override;
   ui::Size ScreenSize() override;
   bool OpenDocument(std::string_view path) override;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QToolButton>
+#include <optional>
 
 namespace zarvell::qt {
 
@@ -51,6 +52,16 @@ void EditBox::focusOutEvent(QFocusEvent* event) {
   }
 }
 
+namespace {
+
+std::optional<ui::ClipboardKey> ClipboardKeyOf(const QKeyEvent& event) {
+  if (event.matches(QKeySequence::Copy)) return ui::ClipboardKey::Copy;
+  if (event.matches(QKeySequence::Paste)) return ui::ClipboardKey::Paste;
+  return std::nullopt;
+}
+
+}  // namespace
+
 void EditBox::keyPressEvent(QKeyEvent* event) {
   const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
   if (arrow && event->modifiers() == Qt::NoModifier && onArrowKey) {
@@ -62,6 +73,7 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     onEnter();
     return;
   }
+  if (const auto key = ClipboardKeyOf(*event); key && onClipboard && onClipboard(*key)) return;
   QLineEdit::keyPressEvent(event);
 }
 
@@ -134,6 +146,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && onEnter) {
     onEnter();
+    return event->accept();
+  }
+  if (const auto key = ClipboardKeyOf(*event); key && onClipboard && onClipboard(*key)) {
     return event->accept();
   }
   const QString text = event->text();

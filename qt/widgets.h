@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/form_events.h"
 
 class QCloseEvent;
 class QToolButton;
@@ -77,6 +78,8 @@ class EditBox final : public QLineEdit {
   std::function<void(bool up)> onArrowKey;
   // Enter; taken here, so it does not reach the window as well.
   std::function<void()> onEnter;
+  // Copy or Paste; true when the window took it, else the box copies or pastes its own text.
+  std::function<bool(ui::ClipboardKey)> onClipboard;
   // The window's menu shortcuts win over the edit box's own keys (Ctrl+Z is the map undo).
   std::vector<QKeySequence> menuShortcuts;
 
@@ -126,6 +129,8 @@ class MainWindow final : public QMainWindow {
   std::function<void()> onEnter;
   // A printable character typed on a control that does not take it (a button, a check box).
   std::function<void(char)> onChar;
+  // Copy or Paste on a control that has no use for it.
+  std::function<bool(ui::ClipboardKey)> onClipboard;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -24,7 +24,7 @@ TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort
       controls_(NewMainControls()),
       about_(process, host),
       link_({controls_, host_, texts_, image_, status_, *this}, port),
-      map_({controls_, host_, image_, link_.live(), *this}),
+      map_({controls_, host_, texts_, image_, link_.live(), *this}),
       view3d_({controls_, host_, image_, link_.live(), map_.selection(), redrawFlags_}),
       graph_({controls_, host_, image_, link_.live(), *this, map_, view3d_, redrawFlags_,
               process_.wheelGuard}),

@@ -68,6 +68,9 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   void OnWheel(ui::ControlIndex image, const ui::WheelEvent& event) override;
   void OnPageChange() override;
   void OnChar(ui::ControlIndex control, char c) override { map_.KeyTest(control, c); }
+  bool OnClipboard(ui::ControlIndex control, ui::ClipboardKey key) override {
+    return map_.OnClipboard(control, key);
+  }
   void OnTick() override { Timer1Timer(); }
 
   // Editing.

@@ -2,6 +2,7 @@
 
 #include "design/main_controls.h"
 #include "mapedit/grid_overlay.h"
+#include "mapedit/map_clipboard.h"
 #include "mapedit/map_grid.h"
 #include "params/view_rules.h"
 
@@ -90,6 +91,37 @@ void MapPanel::KeyTest(ui::ControlIndex control, char c) {
   if (!StepsOnPlusMinus(control)) return;
   if (c == '+') BitBtnAdvPlusClick();
   if (c == '-') BitBtnAdvMinusClick();
+}
+
+bool MapPanel::OnClipboard(ui::ControlIndex control, ui::ClipboardKey key) {
+  const bool onGrid =
+      (control >= CellEdit(0) && control <= CellEdit(99)) || StepsOnPlusMinus(control);
+  if (!onGrid) return false;
+  if (key == ui::ClipboardKey::Copy) {
+    // Without a selection the edit box with the focus copies its own text.
+    const std::string cells = CopyCells(parts_.image, selection_);
+    if (cells.empty()) return false;
+    parts_.host.SetClipboardText(cells);
+    return true;
+  }
+  // A single value is the edit box's to paste; a block is the grid's.
+  if (!LooksLikeBlock(parts_.host.ClipboardText())) return false;
+  PasteCells();
+  return true;
+}
+
+void MapPanel::PasteCells() {
+  ParameterImage& image = parts_.image;
+  const PasteOutcome outcome = zarvell::PasteCells(parts_.host.ClipboardText(), selection_,
+                                                   parts_.controls[CheckBoxTpsMapa].checked, image);
+  if (outcome.kind == PasteOutcome::Kind::Pasted) return parts_.edits.ApplyImageEdit();
+  std::string text =
+      parts_.texts[outcome.kind == PasteOutcome::Kind::NotNumbers ? MsgPasteNotNumbers
+                                                                  : MsgPasteDoesNotFit];
+  if (outcome.kind == PasteOutcome::Kind::DoesNotFit) {
+    text += " (" + std::to_string(outcome.rows) + " x " + std::to_string(outcome.columns) + ")";
+  }
+  parts_.host.ShowMessage(text, kProductName, ui::MessageButtons::Ok, ui::MessageIcon::Error);
 }
 
 void MapPanel::OnImageSelMouseDown(ui::Point at) {

@@ -1,10 +1,11 @@
 // The window's side of the advance map editor: the cell selection on the grid, the buttons
 // that interpolate and step the cells, the column spin buttons, "+" and "-" typed on the map's
-// controls, and the throttle calibration captures. It owns the selection, which the map's
-// graphs share.
+// controls, copying and pasting cells, and the throttle calibration captures. It owns the
+// selection, which the map's graphs share.
 #pragma once
 
 #include "app/edit_path.h"
+#include "design/texts/text_table.h"
 #include "link/operating_point.h"
 #include "mapedit/cell_selection.h"
 #include "params/image.h"
@@ -19,6 +20,7 @@ class MapPanel {
   struct Parts {
     ui::ControlModel& controls;
     ui::FormHost& host;
+    const TextTable& texts;
     ParameterImage& image;
     const link::LiveState& live;
     EditPath& edits;
@@ -30,6 +32,9 @@ class MapPanel {
   bool OnUpDown(ui::ControlIndex id, bool up);
   bool OnMouse(ui::ControlIndex image, const ui::MouseEvent& event);
   void KeyTest(ui::ControlIndex control, char c);
+  // Ctrl+C copies the selected cells; Ctrl+V pastes a block of cells as one undo step, or
+  // refuses it with a message. False where the key is not the grid's.
+  bool OnClipboard(ui::ControlIndex control, ui::ClipboardKey key);
 
   void OnImageSelMouseDown(ui::Point at);
   void OnImageSelMouseMove(ui::Point at);
@@ -55,6 +60,7 @@ class MapPanel {
   void DrawSelectionOverlay();
   void StepAdvance(int direction);
   void ShiftColumn(ui::ControlIndex spin, int direction);
+  void PasteCells();
 
   Parts parts_;
   TSelcell selection_;

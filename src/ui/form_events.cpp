@@ -49,6 +49,12 @@ void DeliverChar(ControlModel& model, FormEvents& window, ControlIndex control, 
   window.OnChar(control, c);
 }
 
+bool DeliverClipboard(ControlModel& model, FormEvents& window, ControlIndex control,
+                      ClipboardKey key) {
+  if (!model[control].enabled || !model[control].visible) return false;
+  return window.OnClipboard(control, key);
+}
+
 void DeliverPage(ControlModel& model, FormEvents& window, ControlIndex notebook, int page) {
   if (page == model[notebook].itemIndex || page < 0 || page >= model.ChoiceCount(notebook)) return;
   model.SetItemIndex(notebook, page);

@@ -26,6 +26,8 @@ struct WheelEvent {
   bool ctrl = false;
 };
 
+enum class ClipboardKey { Copy, Paste };
+
 class FormEvents {
  public:
   virtual ~FormEvents() = default;
@@ -43,6 +45,9 @@ class FormEvents {
   virtual void OnPageChange() = 0;
   // A character typed while `control` has the focus, where no edit box takes it.
   virtual void OnChar(ControlIndex /*control*/, char /*c*/) {}
+  // Ctrl+C or Ctrl+V while `control` has the focus; false leaves the key to the control (an
+  // edit box copies or pastes its own text).
+  virtual bool OnClipboard(ControlIndex /*control*/, ClipboardKey /*key*/) { return false; }
   virtual void OnTick() = 0;
   // The window is about to be shown; for a modal one, before its loop starts.
   virtual void OnShow() {}
@@ -62,5 +67,8 @@ void DeliverPage(ControlModel& model, FormEvents& window, ControlIndex notebook,
 // A character typed on `control`, which takes the focus first; nothing for a hidden or disabled
 // control, which cannot have it.
 void DeliverChar(ControlModel& model, FormEvents& window, ControlIndex control, char c);
+// True when the window took the key.
+bool DeliverClipboard(ControlModel& model, FormEvents& window, ControlIndex control,
+                      ClipboardKey key);
 
 }  // namespace zarvell::ui

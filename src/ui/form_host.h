@@ -59,6 +59,9 @@ class FormHost {
   virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
 
   virtual Modifiers KeyboardModifiers() = 0;
+  // The desktop's clipboard as plain UTF-8 text.
+  virtual void SetClipboardText(std::string_view text) = 0;
+  virtual std::string ClipboardText() = 0;
   // Moves the pointer to a point given in the coordinates of an image control.
   virtual void MovePointer(ControlIndex control, Point point) = 0;
   virtual Size ScreenSize() = 0;

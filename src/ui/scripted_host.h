@@ -35,6 +35,8 @@ class ScriptedHost final : public FormHost {
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
   Modifiers KeyboardModifiers() override { return modifiers_; }
+  void SetClipboardText(std::string_view text) override { clipboard_ = text; }
+  std::string ClipboardText() override { return clipboard_; }
   void MovePointer(ControlIndex control, Point point) override;
   Size ScreenSize() override { return screen_; }
   bool OpenDocument(std::string_view path) override;
@@ -78,6 +80,7 @@ class ScriptedHost final : public FormHost {
   std::deque<MessageAnswer> answers_;
   std::deque<std::optional<std::string>> paths_;
   Modifiers modifiers_;
+  std::string clipboard_;
   Size screen_{1280, 1024};
   std::tm clock_{};
   bool openDocumentResult_ = false;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -112,6 +113,29 @@ TEST_F(Editor, TheHandMadeBikeOpensTheSynchronizationGroup) {
   EXPECT_TRUE(Find<QCheckBox>("CheckBoxNehlidaPalec").isVisible());
   EXPECT_FALSE(Find<QLineEdit>("EditPalec1Zac").isEnabled());
   EXPECT_EQ(answerer.texts(), std::vector<std::string>{}) << "code 22 asks nothing";
+}
+
+TEST_F(Editor, CtrlVPastesABlockIntoTheGridAndASingleValueIntoTheBox) {
+  ShowPage(2);
+  QLineEdit& first = Find<QLineEdit>("Edit140");  // row 9, the one row without throttle rows
+  first.setFocus();
+  QGuiApplication::clipboard()->setText("1\t2\n");
+  testutil::Key(&first, Qt::Key_V, {}, Qt::ControlModifier);
+  EXPECT_EQ(Byte(field::AdvanceCell(9, 0)), 1);
+  EXPECT_EQ(Byte(field::AdvanceCell(9, 1)), 2);
+  EXPECT_EQ(Find<QLineEdit>("Edit141").text(), "2");
+
+  // Nothing selected: Ctrl+C and a single value are the box's own.
+  QLineEdit& third = Find<QLineEdit>("Edit142");
+  third.setFocus();
+  third.selectAll();
+  testutil::Key(&third, Qt::Key_C, {}, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), third.text());
+  QGuiApplication::clipboard()->setText("33");
+  third.selectAll();
+  testutil::Key(&third, Qt::Key_V, {}, Qt::ControlModifier);
+  EXPECT_EQ(third.text(), "33");
+  EXPECT_NE(Byte(field::AdvanceCell(9, 2)), 33);  // typed, not yet left
 }
 
 }  // namespace

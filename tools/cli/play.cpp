@@ -102,6 +102,10 @@ class Player {
       ui::DeliverSelect(c, w_.form, Control(w, 1), Number(w[2]));
     } else if (verb == "char" && w.size() == 3 && w[2].size() == 1) {
       ui::DeliverChar(c, w_.form, Control(w, 1), w[2][0]);
+    } else if ((verb == "copy" || verb == "paste") && w.size() == 2) {
+      Clipboard(Control(w, 1), verb == "copy" ? ui::ClipboardKey::Copy : ui::ClipboardKey::Paste);
+    } else if (verb == "clipboard" && w.size() >= 2) {
+      w_.host.SetClipboardText(DecodeEscapes(TextAfterWord(line, "clipboard")));
     } else if (verb == "hold" && w.size() == 2) {
       Hold(w[1]);
     } else if (verb == "key" && w.size() == 2) {
@@ -168,6 +172,22 @@ class Player {
     line.remove_prefix(line.find(word) + word.size());
     line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
     return line;
+  }
+
+  // Ctrl+C or Ctrl+V with the focus on `control`; what the window leaves, an edit box does
+  // with its whole text.
+  void Clipboard(ui::ControlIndex control, ui::ClipboardKey key) {
+    ui::ControlModel& c = w_.form.controls();
+    c.SetFocus(control);
+    if (ui::DeliverClipboard(c, w_.form, control, key) ||
+        c[control].kind != ui::ControlKind::Edit) {
+      return;
+    }
+    if (key == ui::ClipboardKey::Copy) {
+      w_.host.SetClipboardText(c[control].text);
+    } else {
+      c.SetText(control, w_.host.ClipboardText());
+    }
   }
 
   ui::ControlIndex MenuItemWithShortcut(const std::string& keys) const {

@@ -118,6 +118,8 @@ void PrintQuery(const Words& w, HeadlessWindow& window, std::ostream& out) {
     } else if (canvas != nullptr) {
       for (const std::string& call : canvas->LastPaint()) out << call << '\n';
     }
+  } else if (w.size() == 2 && what == "clipboard") {
+    out << EncodeEscapes(host.ClipboardText()) << '\n';
   } else if (w.size() == 2 && what == "dialogs") {
     for (const ui::ShownDialog& d : host.dialogs()) {
       const ui::FileDialogRequest& r = d.request;
@@ -134,7 +136,8 @@ void PrintQuery(const Words& w, HeadlessWindow& window, std::ostream& out) {
     out << Property(c[Control(c, w[1])], w[2]) << '\n';
   } else {
     throw ScriptError{
-        "print image|unit|caption|page|focus|messages|selection|redrawflags|pointer|dialogs|"
+        "print "
+        "image|unit|caption|page|focus|messages|selection|redrawflags|pointer|clipboard|dialogs|"
         "documents|sheets, print canvas|paints NAME, print graph2d|graph3d FIELD, print sheet N "
         "..., or "
         "print NAME PROPERTY"};

@@ -107,6 +107,18 @@ constexpr MessageText kMessageTable[] = {
      {"Kill switch", "Not Aus", "Interrupteur de sécurité", "Kill switch"}},
     {MsgOpen, kCaptions, {"Open", "Offen", "Open", "Otevřený"}},
     {MsgGrounded, kCaptions, {"Grounded", "zu Erde", "Grounded", "Uzeměn"}},
+    {MsgPasteDoesNotFit,
+     kMessages,
+     {"The pasted cells do not fit into the map from the selected cell on.",
+      "Die eingefügten Zellen passen ab der gewählten Zelle nicht in die Karte.",
+      "Les cellules collées ne tiennent pas dans la carte à partir de la cellule choisie.",
+      "Vkládané buňky se od vybrané buňky do mapy nevejdou."}},
+    {MsgPasteNotNumbers,
+     kMessages,
+     {"The clipboard does not hold a block of whole numbers.",
+      "Die Zwischenablage enthält keinen Block ganzer Zahlen.",
+      "Le presse-papiers ne contient pas un bloc de nombres entiers.",
+      "Schránka neobsahuje blok celých čísel."}},
 };
 
 struct Placeholder {

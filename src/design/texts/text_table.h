@@ -53,7 +53,9 @@ enum TextEntry : std::uint8_t {
   MsgKillSwitch = 39,
   MsgOpen = 40,
   MsgGrounded = 41,
-  kTextEntryCount = 42,
+  MsgPasteDoesNotFit = 42,
+  MsgPasteNotNumbers = 43,
+  kTextEntryCount = 44,
 };
 
 using TextTable = std::array<std::string, kTextEntryCount>;
