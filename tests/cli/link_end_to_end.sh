@@ -54,6 +54,12 @@ cmp "$work/out" "$work/bike5.ign" || fail "the file read back differs from the f
 expect 4 "$cli" verify --port "$work/unit" "$work/bike20.ign"
 grep -q "Verify error!" "$work/err" || fail "verify of another set: $(cat "$work/err")"
 
+# diff against the unit's set: the file programmed is equal, one changed byte differs.
+expect 0 "$cli" diff --port "$work/unit" "$work/bike5.ign"
+sed 's/^LIMITER .*/LIMITER       100 /' "$work/bike5.ign" >"$work/bike5-limiter.ign"
+expect 1 "$cli" diff --port "$work/unit" "$work/bike5-limiter.ign"
+grep -q "^LIMITER .* 10000 rpm -> " "$work/out" || fail "diff with the unit: $(cat "$work/out")"
+
 # A COM name is looked up in the program's own settings.
 mkdir -p "$XDG_CONFIG_HOME/zarvell"
 printf '[PORTS]\nCOM7=%s\n' "$work/unit" >"$XDG_CONFIG_HOME/zarvell/Zarvell_v75.ini"

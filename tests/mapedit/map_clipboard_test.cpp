@@ -29,7 +29,8 @@ std::vector<std::vector<std::string>> SpreadsheetCells(const std::string& text) 
 
 ParameterImage Varied() {
   ParameterImage image = testgraph::FlatMap(0);
-  for (int cell = 0; cell < 100; ++cell) image[100 + cell] = static_cast<std::uint8_t>((cell * 7) % 61);
+  for (int cell = 0; cell < 100; ++cell)
+    image[100 + cell] = static_cast<std::uint8_t>((cell * 7) % 61);
   return image;
 }
 

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/image_dump.h"
+#include "diff_command.h"
 #include "fileio/files.h"
 #include "link_commands.h"
 #include "params/ign_file.h"
@@ -48,6 +49,14 @@ Usage:
                                   print the unit's live values, one line per
                                   reply (about three a second), N times or
                                   until interrupted
+  zarvell-cli diff [--json] A.ign B.ign
+  zarvell-cli diff [--json] --port DEV A.ign
+                                  compare two sets, or a file with the unit's
+                                  set (read as read does): every field that
+                                  differs with both values in the window's
+                                  units, and the advance map as a table of
+                                  differences under the RPM axis of both;
+                                  exit status 0 equal, 1 different, 2 error
   zarvell-cli --help              this text
 
 A file is read over the start-up set of bike 20: whatever the file does not
@@ -140,6 +149,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "new") return New(args, out, err);
   if (command == "bikes" && args.size() == 1) return Bikes(out);
   if (command == "play") return Play(args, out, err);
+  if (command == "diff") return Diff(args, out, err);
   if (command == "read" || command == "program" || command == "verify" || command == "monitor") {
     return RunLinkCommand(args, out, err);
   }

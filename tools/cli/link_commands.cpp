@@ -65,7 +65,70 @@ std::string MonitorLine(const link::MonitorValues& v) {
   return line;
 }
 
+// The device a --port names: a path, or a COM number looked up in the program's settings.
+std::optional<std::string> DevicePath(const std::string& name) {
+  const link::ComPortMap ports =
+      link::ComPortMap::FromSettings(IniFile::Load(ConfigPathsIn(DefaultConfigDir()).settings));
+  return link::ResolvePortName(name, ports);
+}
+
+TextTable EnglishMessages() {
+  TextTable texts;
+  LoadMessageEntries(texts, 0, MessageLoader::Messages);
+  return texts;
+}
+
+// A transfer run to its end; an exit status, with the reason on `err` when it failed.
+int RunTransfer(Runner& runner, TransferMode mode, const TextTable& texts, const std::string& where,
+                std::ostream& err) {
+  switch (runner.Transfer(mode)) {
+    case TransferEvent::VersionMismatch: {
+      char versions[32];
+      std::snprintf(versions, sizeof versions, "  PC-%d, IGN-%d",
+                    link::BlockTransfer::kProgramVersion,
+                    runner.transfer().unitInfo()[link::unit_info::kVersion]);
+      err << where << texts[MsgVersionMismatch] << versions << '\n';
+      return kExitUnitRefused;
+    }
+    case TransferEvent::ReadRefused:
+      err << where << texts[MsgNoReading] << '\n';
+      return kExitUnitRefused;
+    case TransferEvent::VerifyOk:
+      return kExitOk;
+    default: {
+      const link::BlockTransfer& transfer = runner.transfer();
+      const TransferMode failed = Stopped() ? transfer.mode() : transfer.failedMode();
+      err << where
+          << (Stopped()                             ? std::string("interrupted")
+              : failed == TransferMode::Programming ? texts[MsgProgramError]
+              : failed == TransferMode::Verifying   ? texts[MsgVerifyError]
+                                                    : texts[MsgReadError]);
+      // The unit writes each block as it takes it, so one whose reply went astray still counts.
+      if (failed == TransferMode::Programming && transfer.command() != link::code::kWriteBlock0) {
+        err << " The unit may now hold a mix of the old and the new set; program it again.";
+      }
+      err << '\n';
+      return kExitTransferFailed;
+    }
+  }
+}
+
 }  // namespace
+
+int ReadUnitSet(const std::string& portName, Session& session, std::ostream& err) {
+  const std::optional<std::string> device = DevicePath(portName);
+  if (!device) return Usage(err, "--port takes a device path or a name from COM1 to COM31");
+  const TextTable texts = EnglishMessages();
+  const StopOnSignals stop;  // outlives the port, which must close first
+  link::PosixSerialPort port;
+  const std::string where = "zarvell-cli: " + *device + ": ";
+  if (!port.Open(*device)) {
+    err << where << texts[MsgComOpenError] << '\n';
+    return kExitNoPort;
+  }
+  Runner runner(port, session);
+  return RunTransfer(runner, TransferMode::Reading, texts, where, err);
+}
 
 int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const std::optional<Options> options = Parse(args);
@@ -74,13 +137,10 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
                       : args[0] == "read"  ? "usage: zarvell-cli read --port DEV"
                                            : "usage: zarvell-cli " + args[0] + " --port DEV FILE");
   }
-  const link::ComPortMap ports =
-      link::ComPortMap::FromSettings(IniFile::Load(ConfigPathsIn(DefaultConfigDir()).settings));
-  const std::optional<std::string> device = link::ResolvePortName(options->port, ports);
+  const std::optional<std::string> device = DevicePath(options->port);
   if (!device) return Usage(err, "--port takes a device path or a name from COM1 to COM31");
 
-  TextTable texts;
-  LoadMessageEntries(texts, 0, MessageLoader::Messages);
+  const TextTable texts = EnglishMessages();
   Session session(kStartupBike);
   if (!options->file.empty()) {
     if (const int status = ReadOver(options->file, err, session); status != kExitOk) return status;
@@ -108,35 +168,8 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
   const TransferMode mode = options->command == "program"  ? TransferMode::Programming
                             : options->command == "verify" ? TransferMode::Verifying
                                                            : TransferMode::Reading;
-  switch (runner.Transfer(mode)) {
-    case TransferEvent::VersionMismatch: {
-      char versions[32];
-      std::snprintf(versions, sizeof versions, "  PC-%d, IGN-%d",
-                    link::BlockTransfer::kProgramVersion,
-                    runner.transfer().unitInfo()[link::unit_info::kVersion]);
-      err << where << texts[MsgVersionMismatch] << versions << '\n';
-      return kExitUnitRefused;
-    }
-    case TransferEvent::ReadRefused:
-      err << where << texts[MsgNoReading] << '\n';
-      return kExitUnitRefused;
-    case TransferEvent::VerifyOk:
-      break;
-    default: {
-      const link::BlockTransfer& transfer = runner.transfer();
-      const TransferMode failed = Stopped() ? transfer.mode() : transfer.failedMode();
-      err << where
-          << (Stopped()                             ? std::string("interrupted")
-              : failed == TransferMode::Programming ? texts[MsgProgramError]
-              : failed == TransferMode::Verifying   ? texts[MsgVerifyError]
-                                                    : texts[MsgReadError]);
-      // The unit writes each block as it takes it, so one whose reply went astray still counts.
-      if (failed == TransferMode::Programming && transfer.command() != link::code::kWriteBlock0) {
-        err << " The unit may now hold a mix of the old and the new set; program it again.";
-      }
-      err << '\n';
-      return kExitTransferFailed;
-    }
+  if (const int status = RunTransfer(runner, mode, texts, where, err); status != kExitOk) {
+    return status;
   }
   if (mode == TransferMode::Reading) {
     out << WriteIgnFile(session.image);
