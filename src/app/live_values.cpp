@@ -14,6 +14,7 @@ namespace zarvell {
 namespace {
 
 using namespace design;
+using link::ConverterMv;
 using link::MonitorValues;
 
 constexpr ui::Colour kLabelNormal = ui::Colour::ButtonFace();
@@ -43,11 +44,6 @@ class Caption {
   char text_[kRoom + 1] = {};
   std::size_t size_ = 0;
 };
-
-// A converter reading 0..1023 of the 5 V reference, in mV.
-std::uint32_t ConverterMv(std::uint16_t raw) {
-  return raw * 5000u / 1023u;
-}
 
 // The labels that read "<name><separator><state>", coloured only while the state is on.
 void ShowState(ui::ControlModel& controls, ControlId label, std::string_view name,

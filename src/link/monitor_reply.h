@@ -38,6 +38,11 @@ struct MonitorValues {
   std::uint8_t unitVersion = 0;
 };
 
+// A converter reading 0..1023 of the 5 V reference, in mV.
+constexpr std::uint32_t ConverterMv(std::uint16_t raw) {
+  return raw * 5000u / 1023u;
+}
+
 // The values of a monitor reply, or nothing when the code is not the monitor reply's or the
 // check byte fails.
 std::optional<MonitorValues> DecodeMonitorReply(FrameView frame);

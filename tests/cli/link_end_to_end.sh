@@ -123,4 +123,20 @@ start_unit mute --silent-after 0 --silent-for 100000
 expect 4 "$cli" program --port "$work/mute" "$work/bike5.ign"
 grep -q "Program error!" "$work/err" || fail "no answer: $(cat "$work/err")"
 grep -qF "$mixed" "$work/err" && fail "nothing was written, yet: $(cat "$work/err")"
+# A logged run held at 4300 rpm and 35 % throttle: with no throttle rows in the unit's set
+# (read first, for the cells), all its time is in the 100 % row at 4000 rpm.
+start_unit steady --rpm 4300 --tps 35
+expect 0 "$cli" monitor --port "$work/steady" --count 8 --log "$work/run.csv"
+[ "$(wc -l <"$work/run.csv")" -eq 9 ] || fail "the log: $(cat "$work/run.csv")"
+grep -q '^0,4300,35,1779,9,3,25,' "$work/run.csv" || fail "the first row: $(head -2 "$work/run.csv")"
+expect 0 "$cli" residency "$work/run.csv" --png "$work/run.png"
+grep -Eq '^  100 +\. +\. +\. +2\.[0-9] +\. ' "$work/out" || fail "residency: $(cat "$work/out")"
+grep -q ' 0.0 s outside the map' "$work/out" || fail "residency: $(cat "$work/out")"
+for picture in run.png run-time.png; do
+  [ "$(head -c 4 "$work/$picture" | od -An -tx1 | tr -d ' ')" = 89504e47 ] || fail "$picture"
+done
+# Cut off in a row, the log reads up to the row before.
+head -c -5 "$work/run.csv" >"$work/cut.csv"
+expect 0 "$cli" residency "$work/cut.csv"
+grep -q "the last row was cut off" "$work/err" || fail "cut log: $(cat "$work/err")"
 echo "all link commands behaved"

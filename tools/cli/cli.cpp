@@ -11,6 +11,7 @@
 #include "params/ign_file.h"
 #include "params/presets.h"
 #include "play.h"
+#include "residency.h"
 #include "session.h"
 
 namespace zarvell {
@@ -45,10 +46,22 @@ Usage:
                                   until the unit has saved it
   zarvell-cli verify --port DEV FILE
                                   compare the unit's set with FILE
-  zarvell-cli monitor --port DEV [--count N]
+  zarvell-cli monitor --port DEV [--count N] [--log FILE.csv [--set A.ign]]
                                   print the unit's live values, one line per
                                   reply (about three a second), N times or
-                                  until interrupted
+                                  until interrupted; with --log also write
+                                  each reply as a CSV row (time in ms, rpm,
+                                  throttle % and mV, the map cell's row,
+                                  column and advance, the servo's desired
+                                  and measured mV), flushed as it goes; the
+                                  cells are those of A.ign, or of the set
+                                  read from the unit first
+  zarvell-cli residency FILE.csv [--set A.ign] [--png OUT.png]
+                                  the time a logged run spent in each map
+                                  cell (found anew in A.ign when given); with
+                                  --png also a heat map over the map's grid
+                                  in OUT.png and the rpm and throttle over
+                                  time in OUT-time.png
   zarvell-cli diff [--json] A.ign B.ign
   zarvell-cli diff [--json] --port DEV A.ign
                                   compare two sets, or a file with the unit's
@@ -139,7 +152,8 @@ int Play(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           PictureWriter* pictures) {
   if (args.empty()) return Usage(err, "a command is missing");
   const std::string& command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
@@ -150,6 +164,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "bikes" && args.size() == 1) return Bikes(out);
   if (command == "play") return Play(args, out, err);
   if (command == "diff") return Diff(args, out, err);
+  if (command == "residency") return ResidencyCommand(args, out, err, pictures);
   if (command == "read" || command == "program" || command == "verify" || command == "monitor") {
     return RunLinkCommand(args, out, err);
   }

@@ -1,6 +1,8 @@
 #include "link_commands.h"
 
+#include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <optional>
 #include <ostream>
 
@@ -12,6 +14,7 @@
 #include "link/com_ports.h"
 #include "link/monitor_reply.h"
 #include "link/posix_serial_port.h"
+#include "monitor_log.h"
 #include "params/ign_file.h"
 #include "runner.h"
 #include "session.h"
@@ -26,7 +29,8 @@ using link::TransferMode;
 struct Options {
   std::string command;
   std::string port;
-  std::string file;
+  std::string file;  // monitor: the set of --set
+  std::string log;
   int count = -1;  // monitor replies to print; -1: until interrupted
 };
 
@@ -38,6 +42,10 @@ std::optional<Options> Parse(const std::vector<std::string>& args) {
       o.port = args[++i];
     } else if (args[i] == "--count" && i + 1 < args.size() && o.command == "monitor") {
       if (!ui::ParseWholeNumber(args[++i], o.count) || o.count < 1) return std::nullopt;
+    } else if (args[i] == "--log" && i + 1 < args.size() && o.command == "monitor") {
+      o.log = args[++i];
+    } else if (args[i] == "--set" && i + 1 < args.size() && o.command == "monitor") {
+      o.file = args[++i];
     } else if (o.file.empty() && !args[i].starts_with("--")) {
       o.file = args[i];
     } else {
@@ -45,7 +53,10 @@ std::optional<Options> Parse(const std::vector<std::string>& args) {
     }
   }
   const bool needsFile = o.command == "program" || o.command == "verify";
-  if (o.port.empty() || needsFile == o.file.empty()) return std::nullopt;
+  const bool mayHaveFile = needsFile || (o.command == "monitor" && !o.log.empty());
+  if (o.port.empty() || (needsFile && o.file.empty()) || (!mayHaveFile && !o.file.empty())) {
+    return std::nullopt;
+  }
   return o;
 }
 
@@ -59,7 +70,7 @@ std::string MonitorLine(const link::MonitorValues& v) {
   std::snprintf(line, sizeof line,
                 "rpm=%u tps=%u%% tps_mv=%ld supply_mv=%u advance=%s pickups=%d,%d inputs=%d,%d "
                 "programmed=%u saving=%u version=%u",
-                v.rpm, v.tpsPercent, static_cast<long>(v.tpsRaw) * 5000 / 1023, v.supplyMv,
+                v.rpm, v.tpsPercent, static_cast<long>(link::ConverterMv(v.tpsRaw)), v.supplyMv,
                 advance.c_str(), v.pickup1, v.pickup2, v.input1, v.input2, v.programCount,
                 v.saveCountdown, v.unitVersion);
   return line;
@@ -113,6 +124,51 @@ int RunTransfer(Runner& runner, TransferMode mode, const TextTable& texts, const
   }
 }
 
+// The live values as lines on `out` and, with --log, as CSV rows in the log, each written
+// through before the next reply so that a run cut short keeps all it logged.
+int Monitor(const Options& options, Runner& runner, Session& session, const TextTable& texts,
+            const std::string& where, std::ostream& out, std::ostream& err) {
+  std::ofstream log;
+  const ParameterImage* set = nullptr;
+  if (!options.log.empty()) {
+    // The cells are looked up in the set the unit runs on, unless the user names one.
+    if (options.file.empty()) {
+      const int status = RunTransfer(runner, TransferMode::Reading, texts, where, err);
+      if (status == kExitOk) set = &session.image;
+      if (status == kExitTransferFailed) return status;
+      if (status != kExitOk) err << where << "the log will have no map cells\n";
+    } else {
+      set = &session.image;
+    }
+    log.open(options.log, std::ios::binary | std::ios::trunc);
+    if (!(log << kLogHeader << '\n' << std::flush)) {
+      err << "zarvell-cli: " << options.log << ": cannot write the log\n";
+      return kExitCannotOpen;
+    }
+  }
+  int left = options.count;
+  std::optional<std::chrono::steady_clock::time_point> first;
+  bool written = true;
+  const bool answered = runner.Monitor([&](const link::MonitorValues& values) {
+    out << MonitorLine(values) << std::endl;
+    if (log.is_open()) {
+      const auto now = std::chrono::steady_clock::now();
+      if (!first) first = now;
+      const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now - *first).count();
+      written = static_cast<bool>(log << FormatRow(RowOf(values, ms, set)) << std::flush);
+      if (!written) return false;
+    }
+    return left < 0 || --left > 0;
+  });
+  if (!written) {
+    err << "zarvell-cli: " << options.log << ": cannot write the log (disk full?); stopped\n";
+    return kExitCannotOpen;
+  }
+  if (answered || Stopped()) return kExitOk;
+  err << where << "the unit does not answer\n";
+  return kExitTransferFailed;
+}
+
 }  // namespace
 
 int ReadUnitSet(const std::string& portName, Session& session, std::ostream& err) {
@@ -133,7 +189,8 @@ int ReadUnitSet(const std::string& portName, Session& session, std::ostream& err
 int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const std::optional<Options> options = Parse(args);
   if (!options) {
-    return Usage(err, args[0] == "monitor" ? "usage: zarvell-cli monitor --port DEV [--count N]"
+    return Usage(err, args[0] == "monitor" ? "usage: zarvell-cli monitor --port DEV [--count N] "
+                                             "[--log FILE.csv [--set A.ign]]"
                       : args[0] == "read"  ? "usage: zarvell-cli read --port DEV"
                                            : "usage: zarvell-cli " + args[0] + " --port DEV FILE");
   }
@@ -154,16 +211,8 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
   Runner runner(port, session);
 
-  if (options->command == "monitor") {
-    int left = options->count;
-    const bool answered = runner.Monitor([&](const link::MonitorValues& values) {
-      out << MonitorLine(values) << std::endl;
-      return left < 0 || --left > 0;
-    });
-    if (answered || Stopped()) return kExitOk;
-    err << where << "the unit does not answer\n";
-    return kExitTransferFailed;
-  }
+  if (options->command == "monitor")
+    return Monitor(*options, runner, session, texts, where, out, err);
 
   const TransferMode mode = options->command == "program"  ? TransferMode::Programming
                             : options->command == "verify" ? TransferMode::Verifying
