@@ -32,7 +32,7 @@ BENCHMARK(BM_IdleTickGraphShown);
 void BM_TickRepaintingGraph(benchmark::State& state) {
   GraphWindow w;
   for (auto _ : state) {
-    w.form.MapViewClick();
+    w.form.AMapModeGraphClick();
     w.form.Timer1Timer();
   }
 }

@@ -85,7 +85,10 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   void ComboBoxBikeChange();
   void BitBtnServoMinusClick() { ServoStep(-1); }
   void BitBtnServoPlusClick() { ServoStep(+1); }
-  void MapViewClick() { ApplyViewRules(); }
+  // The map's view mode is read from the three radio buttons; the view rules show its parts.
+  void AMapFormClick() { ApplyViewRules(); }
+  void AMapModeGraphClick() { ApplyViewRules(); }
+  void AMapModeGraph3DClick() { ApplyViewRules(); }
   void MenuNewClick();
   void SpeedButtonZpetClick();
   void SpeedButtonZnovuClick();

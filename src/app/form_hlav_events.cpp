@@ -36,9 +36,11 @@ void TFormHlav::OnClick(ui::ControlIndex id) {
     case CheckBoxZakazCteni:
       return CheckBoxZakazCteniClick();
     case AMapForm:
+      return AMapFormClick();
     case AMapModeGraph:
+      return AMapModeGraphClick();
     case AMapModeGraph3D:
-      return MapViewClick();
+      return AMapModeGraph3DClick();
     case BitBtnServoMinus:
       return BitBtnServoMinusClick();
     case BitBtnServoPlus:
