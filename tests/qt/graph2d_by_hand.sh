@@ -13,14 +13,8 @@ shots=${3:-}
 
 dir=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$dir"' EXIT
-mkdir -p "$dir/config/zarvell"
-"$unit_sim" --link "$dir/unit" --rpm 4300 --tps 35 >/dev/null &
-for _ in $(seq 50); do [ -e "$dir/unit" ] && break; sleep 0.1; done
-# The map page, COM1 the simulated unit.
-printf '[FORM_HLAV]\r\nComPort=1\r\nPageControl1->ActivePageIndex=2\r\n[PORTS]\r\nCOM1=%s\r\n' \
-  "$dir/unit" >"$dir/config/zarvell/Zarvell_v75.ini"
 . "$(dirname "$0")/real_window.sh"
-start_program "$program"
+start_on_map_page "$program" "$unit_sim"
 
 # GrafAdv's top-left corner inside the window.
 graph_x=11 graph_y=99

@@ -1,6 +1,9 @@
 # Sourced by the tests that drive the real program with xdotool: a virtual X server of its own
 # and the program on it, with its settings in "$dir/config" (which the caller fills first).
 #   start_program PROGRAM   sets DISPLAY, $window (the main window) and $program_pid
+#   start_on_map_page PROGRAM UNIT_SIM
+#                           the same on the map page, with a simulated unit held at 4300 rpm
+#                           and 35 % throttle on COM1
 #   exit_program            File, Exit: the program saves its image and ends
 
 start_program() {
@@ -18,4 +21,13 @@ start_program() {
 exit_program() {
   xdotool key alt+f; sleep 0.3; xdotool key x
   for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+}
+
+start_on_map_page() {
+  mkdir -p "$dir/config/zarvell"
+  "$2" --link "$dir/unit" --rpm 4300 --tps 35 >/dev/null &
+  for _ in $(seq 50); do [ -e "$dir/unit" ] && break; sleep 0.1; done
+  printf '[FORM_HLAV]\r\nComPort=1\r\nPageControl1->ActivePageIndex=2\r\n[PORTS]\r\nCOM1=%s\r\n' \
+    "$dir/unit" >"$dir/config/zarvell/Zarvell_v75.ini"
+  start_program "$1"
 }

@@ -169,21 +169,32 @@ int Monitor(const Options& options, Runner& runner, Session& session, const Text
   return kExitTransferFailed;
 }
 
-}  // namespace
-
-int ReadUnitSet(const std::string& portName, Session& session, std::ostream& err) {
-  const std::optional<std::string> device = DevicePath(portName);
-  if (!device) return Usage(err, "--port takes a device path or a name from COM1 to COM31");
+// `work` (runner, texts, where) on the opened `device`; its exit status, or kExitNoPort.
+template <typename Work>
+int OnUnit(const std::string& device, Session& session, std::ostream& err, Work work) {
   const TextTable texts = EnglishMessages();
   const StopOnSignals stop;  // outlives the port, which must close first
   link::PosixSerialPort port;
-  const std::string where = "zarvell-cli: " + *device + ": ";
-  if (!port.Open(*device)) {
+  const std::string where = "zarvell-cli: " + device + ": ";
+  if (!port.Open(device)) {
     err << where << texts[MsgComOpenError] << '\n';
     return kExitNoPort;
   }
   Runner runner(port, session);
-  return RunTransfer(runner, TransferMode::Reading, texts, where, err);
+  return work(runner, texts, where);
+}
+
+constexpr std::string_view kBadPort = "--port takes a device path or a name from COM1 to COM31";
+
+}  // namespace
+
+int ReadUnitSet(const std::string& portName, Session& session, std::ostream& err) {
+  const std::optional<std::string> device = DevicePath(portName);
+  if (!device) return Usage(err, std::string(kBadPort));
+  return OnUnit(*device, session, err,
+                [&](Runner& runner, const TextTable& texts, const std::string& where) {
+                  return RunTransfer(runner, TransferMode::Reading, texts, where, err);
+                });
 }
 
 int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -195,47 +206,38 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
                                            : "usage: zarvell-cli " + args[0] + " --port DEV FILE");
   }
   const std::optional<std::string> device = DevicePath(options->port);
-  if (!device) return Usage(err, "--port takes a device path or a name from COM1 to COM31");
-
-  const TextTable texts = EnglishMessages();
+  if (!device) return Usage(err, std::string(kBadPort));
   Session session(kStartupBike);
   if (!options->file.empty()) {
     if (const int status = ReadOver(options->file, err, session); status != kExitOk) return status;
   }
-  const StopOnSignals stop;  // outlives the port, which must close first
-  link::PosixSerialPort port;
-  const std::string where = "zarvell-cli: " + *device + ": ";
-  if (!port.Open(*device)) {
-    err << where << texts[MsgComOpenError] << '\n';
-    return kExitNoPort;
-  }
-  Runner runner(port, session);
-
-  if (options->command == "monitor")
-    return Monitor(*options, runner, session, texts, where, out, err);
-
-  const TransferMode mode = options->command == "program"  ? TransferMode::Programming
-                            : options->command == "verify" ? TransferMode::Verifying
-                                                           : TransferMode::Reading;
-  if (const int status = RunTransfer(runner, mode, texts, where, err); status != kExitOk) {
-    return status;
-  }
-  if (mode == TransferMode::Reading) {
-    out << WriteIgnFile(session.image);
-    err << where << "read and verified\n";
-  } else if (mode == TransferMode::Verifying) {
-    err << where << "the unit holds " << options->file << '\n';
-  } else {
-    // The unit stores the set after the run; its live reports count the save down to 0.
-    const bool saved =
-        runner.Monitor([](const link::MonitorValues& values) { return values.saveCountdown != 0; });
-    if (!saved) {
-      err << where << "programmed and verified; the unit did not report its save\n";
-      return kExitSaveUnconfirmed;
-    }
-    err << where << "programmed, verified and saved\n";
-  }
-  return kExitOk;
+  return OnUnit(
+      *device, session, err, [&](Runner& runner, const TextTable& texts, const std::string& where) {
+        if (options->command == "monitor")
+          return Monitor(*options, runner, session, texts, where, out, err);
+        const TransferMode mode = options->command == "program"  ? TransferMode::Programming
+                                  : options->command == "verify" ? TransferMode::Verifying
+                                                                 : TransferMode::Reading;
+        if (const int status = RunTransfer(runner, mode, texts, where, err); status != kExitOk) {
+          return status;
+        }
+        if (mode == TransferMode::Reading) {
+          out << WriteIgnFile(session.image);
+          err << where << "read and verified\n";
+        } else if (mode == TransferMode::Verifying) {
+          err << where << "the unit holds " << options->file << '\n';
+        } else {
+          // The unit stores the set after the run; its live reports count the save down to 0.
+          const bool saved = runner.Monitor(
+              [](const link::MonitorValues& values) { return values.saveCountdown != 0; });
+          if (!saved) {
+            err << where << "programmed and verified; the unit did not report its save\n";
+            return kExitSaveUnconfirmed;
+          }
+          err << where << "programmed, verified and saved\n";
+        }
+        return kExitOk;
+      });
 }
 
 }  // namespace zarvell::cli
