@@ -135,6 +135,19 @@ grep -q ' 0.0 s outside the map' "$work/out" || fail "residency: $(cat "$work/ou
 for picture in run.png run-time.png; do
   [ "$(head -c 4 "$work/$picture" | od -An -tx1 | tr -d ' ')" = 89504e47 ] || fail "$picture"
 done
+# Ctrl+C ends a logged run cleanly: every row written is whole.
+"$cli" monitor --port "$work/steady" --log "$work/stopped.csv" >/dev/null 2>&1 &
+logger=$!
+pids+=("$logger")
+for _ in $(seq 100); do
+  [ "$(wc -l <"$work/stopped.csv" 2>/dev/null || echo 0)" -ge 4 ] && break
+  sleep 0.1
+done
+kill -INT "$logger"
+wait "$logger" || true
+expect 0 "$cli" residency "$work/stopped.csv"
+grep -q "cut off" "$work/err" && fail "Ctrl+C left half a row: $(tail -c 80 "$work/stopped.csv")"
+[ "$(tail -c 1 "$work/stopped.csv" | od -An -c | tr -d ' ')" = '\n' ] || fail "the log's end"
 # Cut off in a row, the log reads up to the row before.
 head -c -5 "$work/run.csv" >"$work/cut.csv"
 expect 0 "$cli" residency "$work/cut.csv"
