@@ -19,22 +19,9 @@ namespace {
 
 enum class Claim { Taken, Held, Unusable };
 
-// The PID a lock file names, or nothing when it names none (empty, cut short, not a number).
-std::optional<pid_t> Holder(const std::filesystem::path& lock) {
-  const std::optional<std::string> text = ReadWholeFile(lock);
-  if (!text) return std::nullopt;
-  const char* begin = text->data();
-  const char* end = begin + text->size();
-  while (begin != end && *begin == ' ') ++begin;
-  pid_t pid = 0;
-  const auto [stop, error] = std::from_chars(begin, end, pid);
-  if (error != std::errc() || pid <= 0 || (stop != end && *stop != '\n')) return std::nullopt;
-  return pid;
-}
-
 // EPERM: the process exists but belongs to someone else.
 bool HolderAlive(const std::filesystem::path& lock) {
-  const std::optional<pid_t> pid = Holder(lock);
+  const std::optional<pid_t> pid = SerialLock::Holder(lock);
   return pid && (::kill(*pid, 0) == 0 || errno == EPERM);
 }
 
@@ -79,6 +66,18 @@ Claim ClaimIn(const std::filesystem::path& lock) {
 }
 
 }  // namespace
+
+std::optional<pid_t> SerialLock::Holder(const std::filesystem::path& lockFile) {
+  const std::optional<std::string> text = ReadWholeFile(lockFile);
+  if (!text) return std::nullopt;
+  const char* begin = text->data();
+  const char* end = begin + text->size();
+  while (begin != end && *begin == ' ') ++begin;
+  pid_t pid = 0;
+  const auto [stop, error] = std::from_chars(begin, end, pid);
+  if (error != std::errc() || pid <= 0 || (stop != end && *stop != '\n')) return std::nullopt;
+  return pid;
+}
 
 std::vector<std::filesystem::path> SerialLock::SystemFolders() {
   return {"/run/lock", "/var/lock"};

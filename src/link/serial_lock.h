@@ -5,7 +5,10 @@
 // taken over. Where no lock folder can be written, flock alone still keeps other opens out.
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,9 @@ class SerialLock {
 
   // The lock file's name for a device: LCK..ttyUSB0 for /dev/ttyUSB0 and for every link to it.
   static std::string FileName(const std::string& device);
+  // The PID a lock file names, or nothing when it names none (unreadable, empty, cut short,
+  // not a number).
+  static std::optional<pid_t> Holder(const std::filesystem::path& lockFile);
 
  private:
   std::vector<std::filesystem::path> folders_;

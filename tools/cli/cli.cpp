@@ -6,6 +6,7 @@
 
 #include "app/image_dump.h"
 #include "diff_command.h"
+#include "doctor.h"
 #include "fileio/files.h"
 #include "link_commands.h"
 #include "params/ign_file.h"
@@ -70,6 +71,13 @@ Usage:
                                   units, and the advance map as a table of
                                   differences under the RPM axis of both;
                                   exit status 0 equal, 1 different, 2 error
+  zarvell-cli doctor [--port DEV] say why a unit does not answer, with the fix
+                                  for each finding: the serial devices, their
+                                  adapters and COM numbers, whether you may
+                                  open them, which program holds them, the
+                                  services that grab adapters; then whether a
+                                  unit answers on DEV, or else on every free
+                                  device (nothing on the unit is changed)
   zarvell-cli --help              this text
 
 A file is read over the start-up set of bike 20: whatever the file does not
@@ -84,8 +92,8 @@ The transfers talk exactly as the program does: one frame every 55 ms tick,
 sent again after four silent ticks, given up after five sends.
 
 Exit status:
-  0   done
-  1   FILE cannot be opened
+  0   done; doctor: a unit answered
+  1   FILE cannot be opened; doctor: no unit answered
   2   FILE is not a parameter file of format 75, 54 or 48, or a line of a
       play SCRIPT cannot be carried out (the message names the line)
   3   the serial port cannot be opened: it does not exist, or another program
@@ -168,6 +176,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "read" || command == "program" || command == "verify" || command == "monitor") {
     return RunLinkCommand(args, out, err);
   }
+  if (command == "doctor") return RunDoctor(args, out, err);
   if (command == "normalize" || command == "image") {
     if (args.size() != 2) return Usage(err, "usage: zarvell-cli " + command + " FILE");
     Session session(kStartupBike);
