@@ -50,6 +50,7 @@ void TFormHlav::SpeedButtonZnovuClick() {
 void TFormHlav::ShowSnapshotStep() {
   const UndoHistory::Snapshot& snapshot = process_.undo.Current();
   image_.block = snapshot.block;
+  ForgetPreviousSet();
   ShowImage();
   if (snapshot.page != PageIndex(controls_)) controls_.SetItemIndex(PageControl1, snapshot.page);
   ShowImage();
