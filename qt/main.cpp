@@ -10,6 +10,7 @@
 #include "qt/application.h"
 #include "qt/program.h"
 #include "qt/screenshots.h"
+#include "qt/shutdown_signals.h"
 
 namespace {
 
@@ -41,6 +42,14 @@ int main(int argc, char** argv) {
                                           QStringLiteral("/" ZARVELL_MANUAL_DIR_FROM_BIN));
   zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port, manuals.toStdString());
   app.onError = [&program](const char* what) { program.hub().ShowError(what); };
+  // A logout, a closed terminal or Ctrl+C: the close box's shut-down, then out of every event
+  // loop, a message box's included.
+  int signalled = 0;
+  const zarvell::qt::ShutdownSignals shutdownSignals([&program, &signalled](int signal) {
+    signalled = signal;
+    program.mainWindow().close();
+    QCoreApplication::exit(0);
+  });
 
   // ZARVELL_SCREENSHOT=<dir>: picture every page, then close as the user would. With
   // ZARVELL_SCREENSHOT_UNIT set, picture the window talking to the unit instead.
@@ -56,5 +65,6 @@ int main(int argc, char** argv) {
     });
   }
   const int status = app.exec();
+  if (signalled != 0) return 128 + signalled;  // as a shell reports a program the signal ended
   return status == 0 && screenshotsSaved ? 0 : 1;
 }
