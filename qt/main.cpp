@@ -40,16 +40,24 @@ int main(int argc, char** argv) {
   // installation under any prefix finds its own.
   const QString manuals = QDir::cleanPath(QCoreApplication::applicationDirPath() +
                                           QStringLiteral("/" ZARVELL_MANUAL_DIR_FROM_BIN));
-  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port, manuals.toStdString());
-  app.onError = [&program](const char* what) { program.hub().ShowError(what); };
   // A logout, a closed terminal or Ctrl+C: the close box's shut-down, then out of every event
-  // loop, a message box's included.
+  // loop, a message box's included. Taken from before the window starts, whose start-up may
+  // wait in a message box.
   int signalled = 0;
-  const zarvell::qt::ShutdownSignals shutdownSignals([&program, &signalled](int signal) {
+  zarvell::qt::Program* running = nullptr;
+  const zarvell::qt::ShutdownSignals shutdownSignals([&running, &signalled](int signal) {
     signalled = signal;
-    program.mainWindow().close();
+    if (running != nullptr) running->mainWindow().close();
     QCoreApplication::exit(0);
   });
+  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port, manuals.toStdString());
+  running = &program;
+  app.onError = [&program](const char* what) { program.hub().ShowError(what); };
+  const int kSignalStatus = 128;  // as a shell reports a program that a signal ended
+  if (signalled != 0) {
+    program.mainWindow().close();
+    return kSignalStatus + signalled;
+  }
 
   // ZARVELL_SCREENSHOT=<dir>: picture every page, then close as the user would. With
   // ZARVELL_SCREENSHOT_UNIT set, picture the window talking to the unit instead.
@@ -65,6 +73,6 @@ int main(int argc, char** argv) {
     });
   }
   const int status = app.exec();
-  if (signalled != 0) return 128 + signalled;  // as a shell reports a program the signal ended
+  if (signalled != 0) return kSignalStatus + signalled;
   return status == 0 && screenshotsSaved ? 0 : 1;
 }

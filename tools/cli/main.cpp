@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <cstdio>
 #include <iostream>
 
@@ -15,10 +17,10 @@ int main(int argc, char** argv) {
 #else
   const int status = zarvell::RunCli(args, std::cout, std::cerr);
 #endif
-  // What the C library still holds for standard output leaves now; a failure there is a lost
-  // result as well.
+  // What the C library still holds for standard output leaves now, and the descriptor is
+  // closed, which is where some file systems report a failed write; either is a lost result.
   if (status != zarvell::cli::kExitCannotWrite &&
-      (std::fflush(stdout) != 0 || std::ferror(stdout) != 0)) {
+      (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || ::close(STDOUT_FILENO) != 0)) {
     std::cerr << "zarvell-cli: the result could not be written to standard output\n";
     return zarvell::cli::kExitCannotWrite;
   }
