@@ -55,6 +55,7 @@ TEST_F(CliFiles, NormalizingANewSetChangesNothingForAnyBike) {
     const CliRun again = Cli({"normalize", File("set.ign", made.out)});
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(again.out, made.out) << "bike " << code;
+    EXPECT_EQ(again.err, "") << "nothing corrected, nothing outside the limits: bike " << code;
   }
 }
 
