@@ -36,11 +36,13 @@ void TFormHlav::UpdateUndoButtons() {
 }
 
 void TFormHlav::SpeedButtonZpetClick() {
+  graph_.EndWheelRun();
   if (!process_.undo.StepBack()) return;
   ShowSnapshotStep();
 }
 
 void TFormHlav::SpeedButtonZnovuClick() {
+  graph_.EndWheelRun();
   if (!process_.undo.StepForward()) return;
   ShowSnapshotStep();
 }

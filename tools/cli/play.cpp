@@ -10,6 +10,7 @@
 #include <sstream>
 #include <vector>
 
+#include "fileio/files.h"
 #include "headless_window.h"
 #include "play_print.h"
 #include "play_words.h"
@@ -166,6 +167,7 @@ class Player {
     return at + 1 < line.size() ? line.substr(at + 1) : std::string_view{};
   }
   static void AppendLine(const std::string& path, std::string_view text) {
+    if (!IsSaveTarget(path)) throw ScriptError{path + " is not a regular file; left alone"};
     std::ofstream file(path, std::ios::app | std::ios::binary);
     if (!(file << text << '\n')) throw ScriptError{"cannot write " + path};
   }
