@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,11 +36,15 @@ int main(int argc, char** argv) {
   zarvell::qt::ConfigureApplication();
   const std::vector<std::string> args(argv + 1, argv + argc);
   zarvell::link::PosixSerialPort port;
-  // The installed manuals lie where the installation put them relative to the program, so an
-  // installation under any prefix finds its own.
-  const QString manuals = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                          QStringLiteral("/" ZARVELL_MANUAL_DIR_FROM_BIN));
-  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port, manuals.toStdString());
+  // After the working folder, the manuals are looked for beside the program, where its build
+  // wrote them and where the installation put them, each relative to the program, so a build
+  // folder and an installation under any prefix find their own.
+  const QString bin = QCoreApplication::applicationDirPath();
+  std::vector<std::filesystem::path> manuals;
+  for (const char* relative : {".", ZARVELL_BUILT_MANUALS_FROM_BIN, ZARVELL_MANUAL_DIR_FROM_BIN}) {
+    manuals.emplace_back(QDir::cleanPath(bin + u'/' + QLatin1String(relative)).toStdString());
+  }
+  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port, std::move(manuals));
   app.onError = [&program](const char* what) { program.hub().ShowError(what); };
 
   // ZARVELL_SCREENSHOT=<dir>: picture every page, then close as the user would. With
