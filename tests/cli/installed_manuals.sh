@@ -38,7 +38,8 @@ for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 # press_f1 PROGRAM PATH: the program, started from another folder with PATH, gets F1.
 press_f1() {
   (cd "$dir/elsewhere" && PATH="$2" XDG_CONFIG_HOME="$dir/config" \
-    XDG_RUNTIME_DIR="$dir/runtime" "$1" >/dev/null 2>&1) &
+    XDG_RUNTIME_DIR="$dir/runtime" exec "$1" >/dev/null 2>&1) &
+  program_pid=$!
   window=$(xdotool search --sync --onlyvisible --name '^  Zarvell' | head -n 1)
   sleep 1
   # A click on the live column gives the window the keyboard; there is no window manager.
@@ -46,9 +47,10 @@ press_f1() {
   sleep 0.3
   xdotool key F1
 }
+# The window is in French, whose menus have other letters: the program is simply ended.
 quit() {
-  xdotool key alt+f; sleep 0.3; xdotool key x
-  for _ in $(seq 50); do xdotool search --name '^  Zarvell' >/dev/null 2>&1 || break; sleep 0.1; done
+  kill "$program_pid"
+  for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 }
 expect_opened() {
   for _ in $(seq 50); do [ -s "$dir/opened" ] && break; sleep 0.1; done
@@ -69,10 +71,11 @@ quit
 # No desktop launcher at all: a message box, which Enter closes, instead of nothing.
 mkdir -p "$dir/empty"
 press_f1 "$dir/prefix/bin/zarvell" "$dir/empty"
-box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Zarvell$' | head -n 1) || {
+# The box has the program's name for its caption; the main window's begins with blanks.
+timeout 5 xdotool search --sync --onlyvisible --name '^Zarvell$' >/dev/null || {
   echo "F1 without a desktop launcher showed no message" >&2
   exit 1
 }
 if [ -s "$dir/opened" ]; then echo "the launcher was not off the PATH" >&2; exit 1; fi
-xdotool key --window "$box" Return; sleep 0.3
+xdotool key Return; sleep 0.3
 quit
