@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QMenu>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMessageBox>
 #include <QShortcut>
 #include <QSlider>

@@ -20,15 +20,16 @@
 
 namespace zarvell::qt {
 
+namespace {
+
+constexpr int kBitmapScale = 4;  // the tab bars' pictures: about 500 dots per inch on A4
+
+// The desktop's documents folder where it exists, else the home folder.
 std::filesystem::path DocumentsFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QDir(documents).exists()) return ToStdString(documents);
   return ToStdString(QDir::homePath());
 }
-
-namespace {
-
-constexpr int kBitmapScale = 4;  // the tab bars' pictures: about 380 dots per inch on A4
 
 // The widgets of `area` onto `paper`, in the area's pixels. They draw into a recording that is
 // played onto the paper, so lines and text stay lines and text, sharp at any size and

@@ -19,9 +19,6 @@ class QPagedPaintDevice;
 
 namespace zarvell::qt {
 
-// The desktop's documents folder where it exists, else the home folder.
-std::filesystem::path DocumentsFolder();
-
 class QtPrintJob final : public ui::PrintJob {
  public:
   // A PDF, where there is no printer, takes its name from `setFile` and the local time `now`.
