@@ -135,9 +135,9 @@ void EventHub::Connect(FormView& view, ControlIndex id) {
           auto* shortcut = new QShortcut(QKeySequence(keys), main);
           QObject::connect(shortcut, &QShortcut::activated, main, [this, v, id, turn] {
             const ControlIndex focused = FocusedControl(*v, id);
-            Run([v, focused, turn] {
-              ui::DeliverNavigationKey(v->model, v->events, focused, turn, false);
-            }, v, focused);
+            Run([v, focused,
+                 turn] { ui::DeliverNavigationKey(v->model, v->events, focused, turn, false); },
+                v, focused);
           });
         }
       }

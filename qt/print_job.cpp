@@ -57,8 +57,7 @@ void DrawWidgets(QWidget& area, QPainter& paper) {
 
 }  // namespace
 
-QtPrintJob::QtPrintJob(EventHub& hub, FormView& view, std::string_view setFile,
-                       const std::tm& now)
+QtPrintJob::QtPrintJob(EventHub& hub, FormView& view, std::string_view setFile, const std::tm& now)
     : hub_(hub), view_(view) {
   const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
   if (!printer.isNull()) {

@@ -38,8 +38,7 @@ ConfigPaths PathsOf(const std::filesystem::path& configDir,
 
 Program::Program(const std::filesystem::path& configDir, std::span<const std::string> args,
                  link::SerialPort& port, std::vector<std::filesystem::path> manualDirs)
-    : host_(hub_),
-      form_(state_, host_, port, PathsOf(configDir, std::move(manualDirs))) {
+    : host_(hub_), form_(state_, host_, port, PathsOf(configDir, std::move(manualDirs))) {
   view_ = BuildForm(form_.controls(), form_, FormRoot::MainWindow, nullptr);
   host_.SetMainView(view_.get());
   hub_.Attach(*view_);

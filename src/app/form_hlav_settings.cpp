@@ -40,8 +40,9 @@ void TFormHlav::LoadSettings() {
   WindowSettings values = CurrentSettings();
   ReadWindowSettings(IniFile::Load(paths_.settings), values);
 
-  controls_.SetRect(FormHlav, UsableWindowRect({values.left, values.top, values.width, values.height},
-                                               {centred.width, centred.height}, host_.WorkArea()));
+  controls_.SetRect(FormHlav,
+                    UsableWindowRect({values.left, values.top, values.width, values.height},
+                                     {centred.width, centred.height}, host_.WorkArea()));
   link_.comLink().comPortIndex = values.comPortIndex;
   link_.comLink().autoPortIndex = values.autoPortIndex;
   process_.languageIndex = values.languageIndex;

@@ -24,9 +24,8 @@ TEST(Manuals, TheFirstOfTheThreePlacesThatHoldsTheManualWins) {
     const testutil::TempDir* expected;
   };
   const Case cases[] = {
-      {true, true, true, &work},          {false, true, true, &beside},
-      {false, false, true, &installed},   {true, false, true, &work},
-      {false, true, false, &beside},      {false, false, false, nullptr},
+      {true, true, true, &work},  {false, true, true, &beside},  {false, false, true, &installed},
+      {true, false, true, &work}, {false, true, false, &beside}, {false, false, false, nullptr},
   };
   for (const Case& c : cases) {
     const bool present[] = {c.inWork, c.inBeside, c.inInstalled};

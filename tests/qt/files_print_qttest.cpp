@@ -64,9 +64,9 @@ class OnScreen : public ::testing::Test {
   testutil::ModalAnswerer answerer{QMessageBox::Yes};
   sim::AdapterWithoutUnit com1{"/dev/ttyUSB0"};
   testutil::TempDir manuals;
-  std::unique_ptr<Program> program = std::make_unique<Program>(
-      config.path(), std::vector<std::string>{}, com1.ports,
-      std::vector<std::filesystem::path>{manuals.path()});
+  std::unique_ptr<Program> program =
+      std::make_unique<Program>(config.path(), std::vector<std::string>{}, com1.ports,
+                                std::vector<std::filesystem::path>{manuals.path()});
   QStringList filters;
   bool save = false;
 };
@@ -125,7 +125,9 @@ class ScopedHome {
 QString PdfText(const QString& pdf, int page = 0) {
   QProcess pdftotext;
   QStringList args{QStringLiteral("-layout")};
-  if (page > 0) args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+  if (page > 0)
+    args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+         << QString::number(page);
   pdftotext.start(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-"));
   pdftotext.waitForFinished();
   return QString::fromUtf8(pdftotext.readAllStandardOutput());
@@ -167,8 +169,8 @@ TEST_F(OnScreen, PrintAllWithoutAPrinterWritesOnePdfOfTheFourPagesWithTheStamp) 
     const QString text = PdfText(pdf, page);
     EXPECT_TRUE(text.contains(QStringLiteral("Date and time of printing:"))) << page;
     for (const char* expected : pageTexts[page - 1]) {
-      EXPECT_TRUE(text.contains(QLatin1String(expected)))
-          << page << " lacks " << expected << ":\n" << text.toStdString();
+      EXPECT_TRUE(text.contains(QLatin1String(expected))) << page << " lacks " << expected << ":\n"
+                                                          << text.toStdString();
     }
   }
 

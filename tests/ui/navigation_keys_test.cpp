@@ -16,7 +16,10 @@ enum : ControlIndex { kForm, kNotebook, kPage0, kPage1, kPage2, kPage3, kEdit, k
 
 constexpr std::array<ControlSpec, 8> kDesign = {{
     {.id = kForm, .name = "Form", .kind = ControlKind::Form, .rect = {0, 0, 300, 200}},
-    {.id = kNotebook, .name = "Notebook", .kind = ControlKind::Notebook, .parent = kForm,
+    {.id = kNotebook,
+     .name = "Notebook",
+     .kind = ControlKind::Notebook,
+     .parent = kForm,
      .itemIndex = 0},
     {.id = kPage0, .name = "Page0", .kind = ControlKind::Page, .parent = kNotebook},
     {.id = kPage1, .name = "Page1", .kind = ControlKind::Page, .parent = kNotebook},
@@ -57,8 +60,10 @@ TEST(NavigationKeys, PageKeysGoRoundTheShownPagesAndArrowsGoToTheWindow) {
     ControlIndex focus;
     K key;
     int page;
-  } turns[] = {{kButton, K::NextPage, 2},     {kEdit, K::NextPage, 0},
-               {kNoControl, K::PreviousPage, 2}, {kForm, K::PreviousPage, 0}};
+  } turns[] = {{kButton, K::NextPage, 2},
+               {kEdit, K::NextPage, 0},
+               {kNoControl, K::PreviousPage, 2},
+               {kForm, K::PreviousPage, 0}};
   for (const auto& turn : turns) {
     EXPECT_TRUE(DeliverNavigationKey(m, w, turn.focus, turn.key, false));
     EXPECT_EQ(m[kNotebook].itemIndex, turn.page) << turn.focus;

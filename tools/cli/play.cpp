@@ -213,12 +213,18 @@ class Player {
   static std::optional<Navigation> NavigationNamed(std::string_view keys) {
     using K = ui::NavigationKey;
     static constexpr std::pair<std::string_view, Navigation> kKeys[] = {
-        {"Ctrl+Tab", {K::NextPage, false}},        {"Ctrl+PgDn", {K::NextPage, false}},
-        {"Ctrl+Shift+Tab", {K::PreviousPage, false}}, {"Ctrl+PgUp", {K::PreviousPage, false}},
-        {"Ctrl+Left", {K::Left, false}},           {"Ctrl+Shift+Left", {K::Left, true}},
-        {"Ctrl+Right", {K::Right, false}},         {"Ctrl+Shift+Right", {K::Right, true}},
-        {"Ctrl+Up", {K::Up, false}},               {"Ctrl+Shift+Up", {K::Up, true}},
-        {"Ctrl+Down", {K::Down, false}},           {"Ctrl+Shift+Down", {K::Down, true}},
+        {"Ctrl+Tab", {K::NextPage, false}},
+        {"Ctrl+PgDn", {K::NextPage, false}},
+        {"Ctrl+Shift+Tab", {K::PreviousPage, false}},
+        {"Ctrl+PgUp", {K::PreviousPage, false}},
+        {"Ctrl+Left", {K::Left, false}},
+        {"Ctrl+Shift+Left", {K::Left, true}},
+        {"Ctrl+Right", {K::Right, false}},
+        {"Ctrl+Shift+Right", {K::Right, true}},
+        {"Ctrl+Up", {K::Up, false}},
+        {"Ctrl+Shift+Up", {K::Up, true}},
+        {"Ctrl+Down", {K::Down, false}},
+        {"Ctrl+Shift+Down", {K::Down, true}},
     };
     for (const auto& [name, navigation] : kKeys) {
       if (name == keys) return navigation;
