@@ -40,8 +40,11 @@ TEST(PdfName, TheSetsFileNameAndTheTimeAndNeverAnEarlierPrint) {
   const std::filesystem::path second = FreePdfPath(dir.path(), "/a/track.ign", now);
   EXPECT_EQ(second.filename(), "track-2026-05-14-090507-2.pdf");
   dir.Write(second.filename().string(), "%PDF");
+  // A link to nothing under the next name is taken too: the PDF would be written through it.
+  std::filesystem::create_symlink(dir.path() / "elsewhere.pdf",
+                                  dir.path() / "track-2026-05-14-090507-3.pdf");
   EXPECT_EQ(FreePdfPath(dir.path(), "/a/track.ign", now).filename(),
-            "track-2026-05-14-090507-3.pdf");
+            "track-2026-05-14-090507-4.pdf");
 }
 
 }  // namespace
