@@ -8,24 +8,10 @@
 set -euo pipefail
 sim=$1
 cli=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+source "$(dirname "$0")/../support/script_support.sh"
 export XDG_CONFIG_HOME=$work/config
 
-"$sim" --link "$work/unit" --rpm 4300 --tps 35 >/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -e "$work/unit" ] && break; sleep 0.1; done
-[ -e "$work/unit" ] || fail "the simulated unit did not come up"
+start_unit unit --rpm 4300 --tps 35
 
 "$cli" new --bike 5 >"$work/a.ign"
 "$cli" new --bike 20 >"$work/b.ign"

@@ -6,23 +6,9 @@
 set -euo pipefail
 program=$1
 sim=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-"$sim" --link "$work/unit" >/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -e "$work/unit" ] && break; sleep 0.1; done
-[ -e "$work/unit" ] || fail "the simulated unit did not come up"
+cleanup_signal=KILL
+source "$(dirname "$0")/../support/script_support.sh"
+start_unit unit
 lock=/run/lock/LCK..$(readlink -f "$work/unit" | sed 's|^/dev/||; s|/|_|g')
 
 # window NAME DEVICE: the program with settings of its own in $work/NAME, COM1 on DEVICE
