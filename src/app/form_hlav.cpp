@@ -8,6 +8,7 @@
 #include "app/test_marker.h"
 #include "design/texts/window_texts.h"
 #include "fileio/files.h"
+#include "fileio/paths.h"
 #include "mapedit/live_highlight.h"
 #include "params/bindings.h"
 #include "params/presets.h"
@@ -120,12 +121,12 @@ void TFormHlav::SwitchLanguage(std::uint8_t language) {
 void TFormHlav::MenuContensClick() {
   const std::string& name = texts_[ManualFileName];
   std::error_code error;
-  std::filesystem::path manual = name;
+  std::filesystem::path manual = PathFromUtf8(name);
   if (!std::filesystem::is_regular_file(manual, error) && !paths_.manualDir.empty() &&
-      std::filesystem::is_regular_file(paths_.manualDir / name, error)) {
-    manual = paths_.manualDir / name;
+      std::filesystem::is_regular_file(paths_.manualDir / manual, error)) {
+    manual = paths_.manualDir / manual;
   }
-  if (!host_.OpenDocument(manual.string())) {
+  if (!host_.OpenDocument(Utf8Of(manual))) {
     host_.ShowMessage(texts_[MsgManualOpenError], kProductName, ui::MessageButtons::Ok);
   }
 }

@@ -5,6 +5,7 @@
 
 #include "design/texts/messages.h"
 #include "fileio/files.h"
+#include "fileio/paths.h"
 #include "params/ign_file.h"
 #include "params/presets.h"
 
@@ -40,7 +41,7 @@ void Session::Sanitize() {
 }
 
 int ReadOver(const std::string& path, std::ostream& err, Session& session) {
-  const std::optional<std::string> text = ReadWholeFile(path);
+  const std::optional<std::string> text = ReadWholeFile(PathFromUtf8(path));
   if (!text) {
     err << "zarvell-cli: " << path << ": Open file error!\n";
     return kExitCannotOpen;
