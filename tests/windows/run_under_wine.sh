@@ -84,9 +84,10 @@ check "the Linux build reads the same set back" cmp -s "$work/linux-back.ign" "$
 run_exe diff --port COM1 "$(winepath -w "$work/bike7.ign")" >"$work/diff-same.txt" 2>>"$work/err"
 check "diff against the unit: equal" test $? -eq 0
 "$cli" new --bike 20 >"$work/bike20.ign"
-run_exe diff --port COM1 "$(winepath -w "$work/bike20.ign")" >"$work/diff-win.txt" 2>>"$work/err"
+# The file named alike on both systems, so that the reports can be compared.
+(cd "$work" && run_exe diff --port COM1 bike20.ign) >"$work/diff-win.txt" 2>>"$work/err"
 status=$?
-"$cli" diff --port "$pts" "$work/bike20.ign" >"$work/diff-linux.txt" 2>/dev/null
+(cd "$work" && "$cli" diff --port "$pts" bike20.ign) >"$work/diff-linux.txt" 2>/dev/null
 check "diff against the unit: different, as on Linux" \
   test "$status" -eq 1 -a -s "$work/diff-linux.txt"
 check "diff output equals the Linux build's" cmp -s <(strip_cr "$work/diff-win.txt") "$work/diff-linux.txt"
