@@ -5,9 +5,12 @@
 
 #include <cstdlib>
 
+#include "app/image_dump.h"
 #include "app/settings.h"
 #include "fileio/files.h"
+#include "fileio/ini_file.h"
 #include "fileio/paths.h"
+#include "headless_window.h"
 #include "link/com_ports.h"
 #include "link/port_lock.h"
 #include "link/win32_serial_port.h"
@@ -84,6 +87,35 @@ TEST(Win32Files, ReadWholeFileTakesEveryByteAndNothingFromAFolder) {
   EXPECT_EQ(ReadWholeFile(dir.Write("Größe.bin", content)), content);
   EXPECT_FALSE(ReadWholeFile(dir.path()).has_value());
   EXPECT_FALSE(ReadWholeFile(dir.path() / "missing").has_value());
+}
+
+// Every line break is CR LF.
+bool CrLfOnly(const std::string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
+  }
+  return text.find("\r\n") != std::string::npos;
+}
+
+TEST(Win32Files, SettingsAndDumpAreWrittenWithCrLfAndReadBack) {
+  const TempDir dir;
+  const ConfigPaths paths = ConfigPathsIn(dir.path());
+  ParameterImage shown;
+  {
+    HeadlessWindow w(dir.path());
+    w.Click(design::MenuCzech);
+    w.Type(design::EditOmez2, "9500");
+    shown = w.form.image();
+    w.form.FormClose();
+  }
+  const std::string settings = Slurp(paths.settings);
+  EXPECT_TRUE(CrLfOnly(settings)) << settings;
+  EXPECT_NE(settings.find("Language=3\r\n"), std::string::npos);
+  EXPECT_EQ(IniFile::Load(paths.settings).ReadInteger(kSettingsSection, "Language", -1), 3);
+  EXPECT_TRUE(CrLfOnly(Slurp(paths.imageDump)));
+  ParameterImage dumped;
+  LoadImageDump(paths.imageDump, dumped);
+  EXPECT_EQ(dumped.block, shown.block);
 }
 
 }  // namespace

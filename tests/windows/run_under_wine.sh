@@ -58,7 +58,10 @@ fi
 sim_pid=$!
 for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
 pts=$(head -1 "$work/sim.out")
-wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$pts" /f >/dev/null 2>&1
+# COM12 too, for a number that only the "\\.\COMn" form reaches.
+for com in COM1 COM12; do
+  wine reg add 'HKLM\Software\Wine\Ports' /v "$com" /t REG_SZ /d "$pts" /f >/dev/null 2>&1
+done
 wineserver -k
 wineserver -w
 
@@ -106,6 +109,25 @@ run_exe read --port COM1 >/dev/null 2>"$work/second.err"
 status=$?
 check "a second open of COM1 is refused with exit 3" test "$status" -eq 3
 check "... saying Com opening error!" grep -q 'Com opening error!' "$work/second.err"
+wait "$holder"
+
+run_exe read --port COM12 >"$work/com12.ign" 2>>"$work/err"
+check "COM12 reaches the unit too" cmp -s <(strip_cr "$work/com12.ign") "$work/bike7-normal.ign"
+
+# doctor: the ports the system knows, the unit on them, and a port another program holds.
+run_exe doctor >"$work/doctor.txt" 2>&1
+status=$?
+check "doctor lists COM1 and COM12 and finds the unit on both" \
+  test "$status" -eq 0 -a "$(grep -cE '^  COM(1|12): a unit answers' "$work/doctor.txt")" -eq 2 \
+  -a "$(grep -cE '^  COM(1|12) +\\Device' "$work/doctor.txt")" -eq 2
+run_exe monitor --port COM1 --count 40 >"$work/holder.txt" 2>&1 &
+holder=$!
+for _ in $(seq 100); do grep -q '^rpm=' "$work/holder.txt" 2>/dev/null && break; sleep 0.2; done
+run_exe doctor --port COM1 >"$work/doctor-held.txt" 2>&1
+status=$?
+check "doctor names the port another program holds" \
+  grep -q '^  COM1: another Zarvell has it open' "$work/doctor-held.txt"
+check "... and finds no unit there (exit 1)" test "$status" -eq 1
 wait "$holder"
 
 # 3. The play scenarios give the Linux output.
