@@ -3,7 +3,8 @@
 # Linux simulated unit on a pseudo-terminal that wine sees as COM1, the play scenarios, and .ign
 # files that travel between the two builds.
 #   tests/windows/run_under_wine.sh BUILD_WIN BUILD_LINUX
-# BUILD_WIN holds zarvell-cli.exe and tests/zarvell_tests.exe (and the wine prefix, made on first use);
+# BUILD_WIN holds zarvell-cli.exe and tests/zarvell_tests.exe (and the wine prefix, made on first
+# use);
 # BUILD_LINUX holds zarvell-cli and zarvell-unit-sim. Prints one summary line; exit 1 on a failure.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
