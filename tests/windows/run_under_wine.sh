@@ -131,6 +131,14 @@ check "doctor names the port another program holds" \
 check "... and finds no unit there (exit 1)" test "$status" -eq 1
 wait "$holder"
 
+# The verbs without a unit print what the Linux build prints.
+for verb in "bikes" "new --bike 12" "image bike7.ign" "normalize bike7.ign"; do
+  # shellcheck disable=SC2086 # the verb's words
+  (cd "$work" && run_exe $verb) >"$work/verb-win.txt" 2>&1
+  (cd "$work" && "$cli" $verb) >"$work/verb-linux.txt" 2>&1
+  check "$verb gives the Linux output" cmp -s <(strip_cr "$work/verb-win.txt") "$work/verb-linux.txt"
+done
+
 # 3. The play scenarios give the Linux output.
 for script in "$root"/tests/scenarios/*.play; do
   name=$(basename "$script" .play)
