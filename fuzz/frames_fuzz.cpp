@@ -97,7 +97,7 @@ class CheckedLink final : public link::TransferLink {
     }
   }
   void UnitIdentified(const link::UnitInfoBlock&) override {}
-  void RefreshImage() override {}
+  void RefreshImage(Refresh) override {}
 
  private:
   TransferMode run_;

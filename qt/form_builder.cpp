@@ -208,7 +208,7 @@ QWidget* Builder::MakeWidget(ControlIndex id) {
     case ControlKind::CheckBox:
       return new CheckBox(parent);
     case ControlKind::ComboBox:
-      return new QComboBox(parent);
+      return new ComboBox(parent);
     case ControlKind::RadioGroup:
       return new RadioGroupBox(parent);
     case ControlKind::RadioButton: {

@@ -10,6 +10,7 @@
 #include "qt/application.h"
 #include "qt/program.h"
 #include "qt/screenshots.h"
+#include "qt/shutdown_signals.h"
 
 namespace {
 
@@ -39,8 +40,24 @@ int main(int argc, char** argv) {
   // installation under any prefix finds its own.
   const QString manuals = QDir::cleanPath(QCoreApplication::applicationDirPath() +
                                           QStringLiteral("/" ZARVELL_MANUAL_DIR_FROM_BIN));
+  // A logout, a closed terminal or Ctrl+C: the close box's shut-down, then out of every event
+  // loop, a message box's included. Taken from before the window starts, whose start-up may
+  // wait in a message box.
+  int signalled = 0;
+  zarvell::qt::Program* running = nullptr;
+  const zarvell::qt::ShutdownSignals shutdownSignals([&running, &signalled](int signal) {
+    signalled = signal;
+    if (running != nullptr) running->mainWindow().close();
+    QCoreApplication::exit(0);
+  });
   zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port, manuals.toStdString());
+  running = &program;
   app.onError = [&program](const char* what) { program.hub().ShowError(what); };
+  const int kSignalStatus = 128;  // as a shell reports a program that a signal ended
+  if (signalled != 0) {
+    program.mainWindow().close();
+    return kSignalStatus + signalled;
+  }
 
   // ZARVELL_SCREENSHOT=<dir>: picture every page, then close as the user would. With
   // ZARVELL_SCREENSHOT_UNIT set, picture the window talking to the unit instead.
@@ -56,5 +73,6 @@ int main(int argc, char** argv) {
     });
   }
   const int status = app.exec();
+  if (signalled != 0) return kSignalStatus + signalled;
   return status == 0 && screenshotsSaved ? 0 : 1;
 }

@@ -22,7 +22,9 @@ std::filesystem::path FreePdfName(const std::filesystem::path& folder, const std
   const std::string base(stamp, length);
   std::filesystem::path path = folder / (base + ".pdf");
   std::error_code error;
-  for (int n = 2; std::filesystem::exists(path, error); ++n) {
+  // Whatever stands there is taken, a link to nothing included: the printer would write through
+  // it.
+  for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(path, error)); ++n) {
     path = folder / (base + "-" + std::to_string(n) + ".pdf");
   }
   return path;

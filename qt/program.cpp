@@ -43,13 +43,20 @@ Program::Program(const std::filesystem::path& configDir, std::span<const std::st
   hub_.Attach(*view_);
   static_cast<MainWindow*>(view_->root.get())->onClose = [this] { Close(); };
 
-  // A message box of the start-up shows the window first (QtHost), so it is not alone on the
-  // desktop.
+  // The start-up's message boxes wait until it is complete, then come up over the window as
+  // the start-up left it (QtHost).
+  host_.BeginStartup();
   hub_.Run([this, args] { form_.FormCreate(args); });
   view_->root->show();
+  host_.EndStartup();
   // The first tick comes after a complete start-up, even when start-up showed a message.
   timer_.setInterval(55);
-  QObject::connect(&timer_, &QTimer::timeout, [this] { hub_.Run([this] { form_.OnTick(); }); });
+  // Queued: Qt does not fire a timer again while its own handler runs, so a box opened inside a
+  // tick would stop the ticks that must go on under it. The queued call returns to the timer at
+  // once, and the box's event loop runs the next ones.
+  QObject::connect(
+      &timer_, &QTimer::timeout, &timer_, [this] { hub_.Run([this] { form_.OnTick(); }); },
+      Qt::QueuedConnection);
   timer_.start();
 }
 

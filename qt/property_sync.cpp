@@ -34,18 +34,30 @@ void ShowHintNow(QWidget* widget) {
 constexpr std::uint32_t kValueState =
     change::kText | change::kChecked | change::kItemIndex | change::kPosition;
 
-// A disabled control keeps the style's greyed look, so the user sees that it takes no input.
-void SetRole(QWidget* widget, QPalette::ColorRole role, ui::Colour colour) {
+// Text and boxes keep the style's greyed look when disabled, so the user sees that the control
+// takes no input. The background of a label or a check box is a state (red alarm, bright green
+// live), which stays whether the control is enabled or not.
+enum class WhenDisabled { Greyed, Kept };
+
+void SetRole(QWidget* widget, QPalette::ColorRole role, ui::Colour colour,
+             WhenDisabled disabled = WhenDisabled::Greyed) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Active, role, ToQColor(colour));
   palette.setColor(QPalette::Inactive, role, ToQColor(colour));
+  if (disabled == WhenDisabled::Kept) palette.setColor(QPalette::Disabled, role, ToQColor(colour));
   widget->setPalette(palette);
 }
 
 void ApplyColours(QWidget* widget, ControlKind kind, const ui::Control& c, std::uint32_t bits) {
   const bool boxed = kind == ControlKind::Edit || kind == ControlKind::ComboBox;
   if (bits & change::kColour) {
-    SetRole(widget, boxed ? QPalette::Base : QPalette::Window, c.colour);
+    // The role the widget fills its background from: Window for a label, Button for a check
+    // box, as Qt's buttons have it.
+    if (boxed) {
+      SetRole(widget, QPalette::Base, c.colour);
+    } else {
+      SetRole(widget, widget->backgroundRole(), c.colour, WhenDisabled::Kept);
+    }
     // The button face is what the parent shows anyway; any other colour is painted.
     if (!boxed) widget->setAutoFillBackground(c.colour.kind != ui::Colour::Kind::ButtonFace);
   }
@@ -74,7 +86,7 @@ void ApplyMenuEntry(QAction* action, const ui::Control& c, std::uint32_t bits) {
   }
 }
 
-void ApplyPage(QWidget* page, const ui::Control& c, std::uint32_t bits) {
+void ApplyPage(const FormView& view, QWidget* page, const ui::Control& c, std::uint32_t bits) {
   auto* tabs = qobject_cast<QTabWidget*>(
       page->parentWidget() != nullptr ? page->parentWidget()->parentWidget() : nullptr);
   if (tabs == nullptr) return;
@@ -83,7 +95,12 @@ void ApplyPage(QWidget* page, const ui::Control& c, std::uint32_t bits) {
   const QSignalBlocker block(tabs);
   if (bits & change::kCaption) tabs->setTabText(index, ToQString(c.caption));
   if (bits & change::kHint) tabs->setTabToolTip(index, ToQString(ui::TooltipPart(c.hint)));
-  if (bits & change::kVisible) tabs->setTabVisible(index, c.visible);
+  if (bits & change::kVisible) {
+    tabs->setTabVisible(index, c.visible);
+    // Qt leaves a hidden current tab for another one, and ignores a hidden tab made current;
+    // once the tab is back, the notebook shows the page the model has chosen.
+    if (c.visible && view.model[c.parent].itemIndex == index) tabs->setCurrentIndex(index);
+  }
   if (bits & change::kEnabled) tabs->setTabEnabled(index, c.enabled);
 }
 
@@ -179,7 +196,7 @@ void Apply(FormView& view, ControlIndex id, std::uint32_t bits) {
   QWidget* widget = view.widgets[id];
   if (widget == nullptr || c.kind == ControlKind::MainMenu) return;
   if (c.kind == ControlKind::Form) return ApplyForm(view, c, bits);
-  if (c.kind == ControlKind::Page) return ApplyPage(widget, c, bits);
+  if (c.kind == ControlKind::Page) return ApplyPage(view, widget, c, bits);
 
   const QSignalBlocker block(widget);
   ApplyContent(widget, c, bits);

@@ -43,8 +43,15 @@ QWidget* QtHost::Owner() const {
   return main_ != nullptr ? main_->root.get() : nullptr;
 }
 
+void QtHost::EndStartup() {
+  for (const ui::StartupMessages::Message& m : startup_.End()) {
+    ShowMessage(m.text, m.caption, ui::MessageButtons::Ok, m.icon);
+  }
+}
+
 ui::MessageAnswer QtHost::ShowMessage(std::string_view text, std::string_view caption,
                                       ui::MessageButtons buttons, ui::MessageIcon icon) {
+  if (startup_.Defer(text, caption, buttons, icon)) return ui::MessageAnswer::Ok;
   QMessageBox box(Owner());
   if (icon == ui::MessageIcon::Error) box.setIcon(QMessageBox::Critical);
   box.setWindowTitle(ToQString(caption));

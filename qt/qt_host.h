@@ -10,6 +10,7 @@
 #include "qt/event_hub.h"
 #include "qt/form_view.h"
 #include "ui/form_host.h"
+#include "ui/startup_messages.h"
 
 class QDialog;
 
@@ -27,6 +28,10 @@ class QtHost final : public ui::FormHost {
 
   // The main window: the owner of the boxes, and of the image controls MovePointer names.
   void SetMainView(FormView* view) { main_ = view; }
+  // Around the window's start-up: its informing boxes wait for the end, then come up over the
+  // finished window.
+  void BeginStartup() { startup_.Begin(); }
+  void EndStartup();
 
   ui::MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
                                 ui::MessageButtons buttons,
@@ -54,6 +59,7 @@ class QtHost final : public ui::FormHost {
   std::filesystem::path printFolder_;
   FormView* main_ = nullptr;
   std::vector<FormView*> modal_;  // the open modal windows, innermost last
+  ui::StartupMessages startup_;
 };
 
 }  // namespace zarvell::qt

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <optional>
 
 namespace zarvell::qt {
@@ -21,6 +22,10 @@ QColor ToQColor(ui::Colour colour) {
       break;
   }
   return QColor::fromRgb(0xFF000000u | colour.rgb);
+}
+
+void ComboBox::wheelEvent(QWheelEvent* event) {
+  event->ignore();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {

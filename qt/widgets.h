@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QColor>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -59,6 +60,17 @@ class ModelButton final : public Button {
 };
 using CheckBox = ModelButton<QCheckBox>;
 using RadioButton = ModelButton<QRadioButton>;
+
+// A list that the mouse wheel leaves alone: a wheel turned to scroll the window past it must
+// not choose another bike (which offers its preset) or another synchronization unnoticed. The
+// wheel goes on to the window instead.
+class ComboBox final : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+};
 
 class ClickLabel final : public QLabel {
  public:

@@ -28,8 +28,12 @@ class EditPath {
   virtual void TakeSnapshot() = 0;
   // The image is no longer the file that was open.
   virtual void ForgetFileName() = 0;
-  // A whole new set is in the image (an opened file): what the validation remembered of the
-  // previous set is forgotten, then it is validated, shown and recorded for undo.
+  // A whole new set is in the image (New, a bike preset, an opened file, a read, an undo
+  // step): what belonged to the previous set (the breakpoints the validation pushed and would
+  // let spring back) is forgotten. Every path that replaces the set comes through here.
+  virtual void ForgetPreviousSet() = 0;
+  // A whole new set was put in the image by an edit (New, a preset, an opened file): the
+  // previous set forgotten, then validated, shown and recorded for undo.
   virtual void AfterNewSet() = 0;
   // Bits of the window's redraw word for the next tick (kRedrawRepaint, kRedrawRelayout).
   virtual void RequestRedraw(std::uint32_t bits) = 0;

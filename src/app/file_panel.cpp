@@ -88,13 +88,18 @@ void FilePanel::Open() {
         std::filesystem::is_regular_file(PathFromUtf8(path), error)
             ? ReadWholeFile(PathFromUtf8(path))
             : std::nullopt;
+    readerSpoke_ = false;
     if (!text) {
       ShowFileError();
     } else if (ReadIgnFile(*text, parts_.image, parts_.reader, *this) != 0) {
-      // A file of no accepted format has left the image alone; the window stays as it is.
       parts_.edits.AfterNewSet();
       Remember(path);
       saveName_ = path;
+    } else if (!readerSpoke_) {
+      // No parameter set (a text, random bytes): it has left the image alone, and the window
+      // keeps its set, file name and caption, but says that nothing was opened. A set of an
+      // unknown format has had its own message.
+      ShowFileError();
     }
   }
   parts_.status.Hide();
@@ -128,6 +133,7 @@ void FilePanel::ShowFileError() {
 }
 
 void FilePanel::Show(IgnMessage message) {
+  readerSpoke_ = true;
   const TextEntry text =
       message == IgnMessage::OlderFormat ? MsgOlderIgnFile : MsgIgnVersionMismatch;
   parts_.host.ShowMessage(parts_.texts[text], kProductName, ui::MessageButtons::Ok);

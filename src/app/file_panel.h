@@ -59,6 +59,7 @@ class FilePanel final : private IgnMessageSink {
   std::string lastDir_;
   std::string openName_;  // the name each dialog proposes
   std::string saveName_;
+  bool readerSpoke_ = false;  // the reader showed a message about the file being opened
 };
 
 }  // namespace zarvell

@@ -134,6 +134,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   void ShowArrivedImage() override;
   void ShowDraggedImage(int pin) override;
   void ForgetFileName() override;
+  void ForgetPreviousSet() override;
   void AfterNewSet() override;
   // print::PrintedWindow
   void SetPrinting(bool printing) override { printing_ = printing; }

@@ -73,8 +73,12 @@ void TFormHlav::ForgetFileName() {
   ShowWindowCaption(texts_, controls_);
 }
 
-void TFormHlav::AfterNewSet() {
+void TFormHlav::ForgetPreviousSet() {
   ResetAxisMemory(axisMemory_);
+}
+
+void TFormHlav::AfterNewSet() {
+  ForgetPreviousSet();
   ApplyEdit(EditFrom::Image);
 }
 
@@ -121,9 +125,14 @@ void TFormHlav::ComboBoxBikeChange() {
   bikeChanged_ = true;
   // The hand-made wheel keeps everything; any other bike offers the default set first.
   if (image_[field::BIKE] != SpecialBike) MenuNewClick();
+  const bool preset = image_[field::BIKE] != SpecialBike;
   ApplyBikePreset(image_, bikeChanged_);
   ShowImage();
-  ApplyEdit(EditFrom::Image);
+  if (preset) {
+    AfterNewSet();
+  } else {
+    ApplyEdit(EditFrom::Image);
+  }
 }
 
 void TFormHlav::ServoStep(int direction) {
@@ -146,7 +155,7 @@ void TFormHlav::MenuNewClick() {
       host_.ShowMessage(texts_[MsgAskDefaults], kProductName, ui::MessageButtons::YesNoCancel);
   if (answer != ui::MessageAnswer::Yes) return;
   LoadDefaults(image_, bikeChanged_);
-  ApplyEdit(EditFrom::Image);
+  AfterNewSet();
   status_.Hide();
   ForgetFileName();
 }

@@ -36,11 +36,13 @@ void TFormHlav::UpdateUndoButtons() {
 }
 
 void TFormHlav::SpeedButtonZpetClick() {
+  graph_.EndWheelRun();
   if (!process_.undo.StepBack()) return;
   ShowSnapshotStep();
 }
 
 void TFormHlav::SpeedButtonZnovuClick() {
+  graph_.EndWheelRun();
   if (!process_.undo.StepForward()) return;
   ShowSnapshotStep();
 }
@@ -50,6 +52,7 @@ void TFormHlav::SpeedButtonZnovuClick() {
 void TFormHlav::ShowSnapshotStep() {
   const UndoHistory::Snapshot& snapshot = process_.undo.Current();
   image_.block = snapshot.block;
+  ForgetPreviousSet();
   ShowImage();
   if (snapshot.page != PageIndex(controls_)) controls_.SetItemIndex(PageControl1, snapshot.page);
   ShowImage();

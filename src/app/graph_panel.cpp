@@ -9,6 +9,11 @@ namespace zarvell {
 
 using namespace design;
 
+namespace {
+// A wheel still for this many ticks (about half a second) has ended its run.
+constexpr int kWheelRunEndTicks = 10;
+}  // namespace
+
 bool GraphPanel::OnMouse(ui::ControlIndex image, const ui::MouseEvent& event) {
   if (image != GrafAdv) return false;
   const bool left = event.button == ui::MouseButton::Left;
@@ -51,8 +56,16 @@ void GraphPanel::GrafAdvMouseLeave() {
 int GraphPanel::MouseWheelDispatch(int delta, ui::Point at) {
   GraphContext graph2d = Context();
   GraphContext view3d = Context3D();
-  return zarvell::MouseWheelDispatch(graph2d, view3d, MapViewMode(parts_.controls),
-                                     parts_.wheelGuard, delta, at);
+  const int taken = zarvell::MouseWheelDispatch(graph2d, view3d, MapViewMode(parts_.controls),
+                                                parts_.wheelGuard, delta, at);
+  if (taken == 1) wheelQuietTicks_ = 0;
+  return taken;
+}
+
+void GraphPanel::EndWheelRun() {
+  if (wheelQuietTicks_ < 0) return;
+  wheelQuietTicks_ = -1;
+  TakeSnapshot();
 }
 
 void GraphPanel::Mouse(ui::MouseAction action, ui::Point at) {
@@ -83,6 +96,7 @@ void GraphPanel::GraphTimerStep() {
   // Without throttle rows the table view shows the graph under its single row.
   if (mode == kMap && !MapForm()) mode = kGraph2D;
   parts_.wheelGuard = false;
+  if (wheelQuietTicks_ >= 0 && ++wheelQuietTicks_ >= kWheelRunEndTicks) EndWheelRun();
   if (mode == kGraph2D) SampleTick(graph2d_);
   if (mode == kView3D) SampleTick(parts_.view3d.graph3d());
   RedrawGraphs();

@@ -45,8 +45,12 @@ class GraphPanel final : private GraphEdits {
   // 1 when the wheel event at `at` on the shown graph's surface was taken.
   int MouseWheelDispatch(int delta, ui::Point at);
 
-  // The tick's graph step: keys, live values, and the drawing when one is due.
+  // The tick's graph step: keys, live values, the end of a run of wheel steps, and the drawing
+  // when one is due.
   void GraphTimerStep();
+  // A run of wheel steps not yet recorded becomes one undo step; the window's undo and redo
+  // call this first, so the run can be undone and redone like any edit.
+  void EndWheelRun();
   void RedrawGraphs();
 
   const TGraphAdv& graph2d() const { return graph2d_; }
@@ -71,6 +75,8 @@ class GraphPanel final : private GraphEdits {
   TGraphAdv graph2d_;
   // What the redraw word asked of each graph while it was hidden, done when it is shown.
   std::uint32_t pending2d_ = 0, pending3d_ = 0;
+  // Ticks since the last wheel step of a run not yet recorded; -1 when there is none.
+  int wheelQuietTicks_ = -1;
 };
 
 }  // namespace zarvell

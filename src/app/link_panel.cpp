@@ -83,6 +83,15 @@ void LinkPanel::TransferStep() {
 void LinkPanel::Watchdog(bool printing) {
   ui::ControlModel& c = parts_.controls;
   const link::ComLink::WatchdogResult watchdog = link_.Watchdog();
+  // Silent after a verified programming run, before it reported its save done: the run ends
+  // unconfirmed rather than with an OK, or with a "Saving:" that lasts until it runs out.
+  if (watchdog.lost && transfer_.programDone() && (saveReportDue_ || live_.saveCountdown != 0)) {
+    transfer_.ClearProgramDone();
+    saveReportDue_ = false;
+    live_.saveCountdown = 0;
+    parts_.status.Show(parts_.texts[MsgSaveNotConfirmed], ui::kRed);
+    c.SetVisible(CGaugeProgram, false);
+  }
   if (watchdog.reopenDue) OpenComPort();
   c.SetVisible(LabelSpojeni, watchdog.lost && !printing);
   // A version warning means nothing while there is no link.

@@ -74,7 +74,10 @@ class LinkPanel final : private link::TransferLink {
   // link::TransferLink
   void SendFrame(const link::Frame& frame) override { link_.SendFrame(frame); }
   void UnitIdentified(const link::UnitInfoBlock& block) override;
-  void RefreshImage() override { parts_.edits.ShowArrivedImage(); }
+  void RefreshImage(Refresh what) override {
+    if (what == Refresh::NewSet) parts_.edits.ForgetPreviousSet();
+    parts_.edits.ShowArrivedImage();
+  }
 
   Parts parts_;
   link::ComPortMap comPorts_;

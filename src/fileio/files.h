@@ -9,15 +9,21 @@
 
 namespace zarvell {
 
-// The whole content of a file, or nothing when it cannot be opened or read.
+// The whole content of a regular file (or of a link to one), or nothing when it cannot be
+// opened or read, or is something else: a pipe would block the reader, a device never end.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// Whether a save may put a regular file at `path`: nothing is there yet, or a regular file, or
+// a link to one. A device, a pipe, a socket or a folder, or a link to one, is not replaced.
+bool IsSaveTarget(const std::filesystem::path& path);
 
 // Replaces `path` with `content` so that readers see either the old file or the complete new
 // one: the content goes to a temporary file beside the target, is flushed to the disk, and
 // then renamed over the target. On any failure the temporary file is removed, the target is
 // left as it was, and the result is false. On POSIX a new file gets the mode the umask allows,
 // an existing file keeps its mode, and a symbolic link is followed rather than replaced; on
-// Windows the new file takes the place of the old with MoveFileExW.
+// Windows the new file takes the place of the old with MoveFileExW. A target that is no save
+// target (IsSaveTarget) is refused and left alone.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 // The line end of text files on this system: LF, or CR LF on Windows. Readers take either.

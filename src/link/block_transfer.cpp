@@ -89,7 +89,7 @@ TransferEvent BlockTransfer::HandleReply(FrameView reply, ParameterImage& image)
         if (!VersionMatches()) return TransferEvent::VersionMismatch;
         if (unitInfo_[unit_info::kReadPermission] != 1) {
           mode_ = TransferMode::Idle;
-          link_.RefreshImage();
+          link_.RefreshImage(TransferLink::Refresh::Current);
           return TransferEvent::ReadRefused;
         }
         return NextBlock(image);
@@ -100,7 +100,7 @@ TransferEvent BlockTransfer::HandleReply(FrameView reply, ParameterImage& image)
       }
       std::copy(readBlock1_.begin(), readBlock1_.end(), image.block.begin());
       std::copy(data.begin(), data.end(), image.block.begin() + kFrameData);
-      link_.RefreshImage();
+      link_.RefreshImage(TransferLink::Refresh::NewSet);
       return SwitchToVerify(image);
     case TransferMode::Verifying:
       if (!BlockMatches(data, image, true)) return TransferEvent::None;
@@ -111,7 +111,7 @@ TransferEvent BlockTransfer::HandleReply(FrameView reply, ParameterImage& image)
       if (block == 0) {
         std::copy(data.begin(), data.end(), unitInfo_.begin());
         link_.UnitIdentified(unitInfo_);
-        link_.RefreshImage();
+        link_.RefreshImage(TransferLink::Refresh::Current);
         if (!VersionMatches()) return TransferEvent::VersionMismatch;
         return NextBlock(image);
       }
@@ -130,7 +130,7 @@ bool BlockTransfer::VersionMatches() {
   if (unitInfo_[unit_info::kVersion] == kProgramVersion) return true;
   const bool reading = mode_ == TransferMode::Reading;
   mode_ = TransferMode::Idle;
-  if (reading) link_.RefreshImage();
+  if (reading) link_.RefreshImage(TransferLink::Refresh::Current);
   return false;
 }
 

@@ -35,9 +35,11 @@ class TransferLink {
   virtual void SendFrame(const Frame& frame) = 0;
   // The unit identified itself (the reply to block 0).
   virtual void UnitIdentified(const UnitInfoBlock& block) = 0;
-  // The image must be validated and shown again: it was read from the unit, or is about to
-  // be written to it.
-  virtual void RefreshImage() = 0;
+  // The image must be validated and shown again: it is about to be written to the unit
+  // (Current), a read stopped before it changed it (Current), or the unit's whole set has
+  // replaced it (NewSet), which makes whatever belonged to the previous set obsolete.
+  enum class Refresh : std::uint8_t { Current, NewSet };
+  virtual void RefreshImage(Refresh what) = 0;
 };
 
 class BlockTransfer {

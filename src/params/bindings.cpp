@@ -1,5 +1,6 @@
 #include "params/bindings.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -125,6 +126,21 @@ const std::array<const FieldBinding*, kMainControlCount> kBindingOfControl = [] 
   return index;
 }();
 
+// The values a list field knows, whatever entries its control holds at the moment (the
+// captions of the language complete the lists after the first refresh).
+int ListChoices(std::size_t byte) {
+  switch (byte) {
+    case field::Synchro:
+      return kSynchroCount;
+    case field::Input1:
+      return kInput1Count;
+    case field::Input2:
+      return kInput2Count;
+    default:
+      return 256;
+  }
+}
+
 // The position a list control stands for, or nothing when no entry is selected.
 std::optional<std::uint8_t> StoredChoice(const FieldBinding& b, const ui::Control& list) {
   const int position = list.itemIndex;
@@ -201,7 +217,9 @@ RadioMoves ShowImageControls(const ParameterImage& image, ui::ControlModel& cont
         controls.SetChecked(b.control, value != 0);
         break;
       case K::List:
-        controls.SetItemIndex(b.control, value);
+        // A byte beyond the list (from a file or the unit) shows its last entry, so the next
+        // commit stores a value the unit knows instead of keeping the stray byte.
+        controls.SetItemIndex(b.control, std::min<int>(value, ListChoices(b.byte) - 1));
         break;
       case K::Geber:
         controls.SetItemIndex(b.control, GeberPositionOfMode(value));

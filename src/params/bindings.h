@@ -71,7 +71,8 @@ struct RadioMoves {
 };
 
 // Copies the image into every control. A number outside its control's range shows the nearest
-// end; with the 48-2 wheel every "2nd Edge" box shows checked, so the next commit stores them.
+// end, and so does a list position beyond its list; with the 48-2 wheel every "2nd Edge" box shows
+// checked, so the next commit stores them.
 RadioMoves ShowImageControls(const ParameterImage& image, ui::ControlModel& controls);
 
 }  // namespace zarvell

@@ -7,14 +7,14 @@
 namespace zarvell {
 namespace {
 
-struct FieldName {
+struct NamedField {
   std::size_t first;
   std::size_t count;
   std::string_view name;
 };
 
 // The names of the image fields; a field of several bytes names each as an element.
-constexpr FieldName kNames[] = {
+constexpr NamedField kNames[] = {
     {field::BIKE, 1, "BIKE"},
     {field::NO_READING, 1, "NO_READING"},
     {field::Synchro, 1, "Synchro"},
@@ -53,10 +53,17 @@ constexpr FieldName kNames[] = {
     {field::SPECIAL_START, 1, "SPECIAL_START"},
     {field::SERVO_RPM, 10, "SERVO_RPM"},
     {field::SERVO_MV, 10, "SERVO_MV"},
+    {field::RPM_ADV, 10, "RPM_ADV"},
 };
 
-std::string NameOf(std::size_t byte) {
-  for (const FieldName& f : kNames) {
+}  // namespace
+
+std::string FieldName(std::size_t byte) {
+  if (byte >= field::ADVANCE && byte < field::ADVANCE + 100) {
+    const std::size_t cell = byte - field::ADVANCE;
+    return "ADVANCE[" + std::to_string(cell / 10) + "][" + std::to_string(cell % 10) + "]";
+  }
+  for (const NamedField& f : kNames) {
     if (byte < f.first || byte >= f.first + f.count) continue;
     std::string name(f.name);
     if (f.count > 1) name += '[' + std::to_string(byte - f.first) + ']';
@@ -65,7 +72,7 @@ std::string NameOf(std::size_t byte) {
   return "byte " + std::to_string(byte);
 }
 
-const char* UnitOf(const FieldBinding& b) {
+const char* FieldUnit(const FieldBinding& b) {
   switch (b.scale) {
     case Scale::Hundreds:
       return "rpm";
@@ -80,10 +87,8 @@ const char* UnitOf(const FieldBinding& b) {
     case Scale::Unit:
       break;
   }
-  return b.byte == field::BASE_ADV ? "°" : "";
+  return b.byte == field::BASE_ADV || b.byte >= field::ADVANCE ? "°" : "";
 }
-
-}  // namespace
 
 SetDifference CompareSets(const ParameterImage& a, const ParameterImage& b) {
   SetDifference d;
@@ -91,8 +96,8 @@ SetDifference CompareSets(const ParameterImage& a, const ParameterImage& b) {
     const std::size_t byte = binding.byte;
     if (byte >= field::RPM_ADV) continue;  // the map and its axis come as a table
     if (a[byte] == b[byte]) continue;
-    d.fields.push_back({NameOf(byte), ShowNumber(binding.scale, a[byte]),
-                        ShowNumber(binding.scale, b[byte]), UnitOf(binding)});
+    d.fields.push_back({FieldName(byte), ShowNumber(binding.scale, a[byte]),
+                        ShowNumber(binding.scale, b[byte]), FieldUnit(binding)});
   }
   for (std::size_t c = 0; c < 10; ++c) {
     d.rpmA[c] = a[field::RPM_ADV + c] * 100;

@@ -64,6 +64,9 @@ link::MonitorValues UnitSim::LiveValues() const {
   v.test[0] = static_cast<std::uint16_t>(ticks_);
   v.test[1] = static_cast<std::uint16_t>(assembler_.rejected());
   if (throttleRaw_) v.tpsRaw = *throttleRaw_;
+  v.killSwitch = switches_.killSwitch;
+  v.blocking = switches_.blocking;
+  v.clutch = switches_.clutch;
   return v;
 }
 

@@ -48,6 +48,13 @@ class UnitSim final : public Device {
   // Holds the engine at a fixed speed and throttle instead of the sweep.
   void SetLive(std::uint16_t rpm, std::uint8_t tpsPercent) { fixedPoint_ = {rpm, tpsPercent}; }
   void ClearLive() { fixedPoint_.reset(); }
+  // The rider's switches as the monitor replies report them: kill switch, blocking, clutch.
+  struct Switches {
+    bool killSwitch = false;
+    bool blocking = false;
+    bool clutch = false;
+  };
+  void SetSwitches(Switches switches) { switches_ = switches; }
   // What a monitor request would be answered with now.
   link::MonitorValues LiveValues() const;
 
@@ -93,6 +100,7 @@ class UnitSim final : public Device {
   std::array<std::uint32_t, 256> requests_{};
   std::uint32_t ticks_ = 0;
   std::optional<OperatingPoint> fixedPoint_;
+  Switches switches_;
   std::uint16_t programCount_ = 0;
   std::uint16_t saveCountdown_ = 0;
 

@@ -44,6 +44,7 @@ class ScriptedHost::Printer final : public PrintJob {
  public:
   explicit Printer(ScriptedHost& host) : host_(host) {}
   void PrintSheet(const ControlModel& form) override {
+    if (host_.onSheet) host_.onSheet();
     const int sheet = ++host_.sheetsTried_;
     if (sheet == host_.failingSheet_) {
       throw std::runtime_error("The printer failed on sheet " + std::to_string(sheet) + ".");

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -60,6 +61,9 @@ class ScriptedHost final : public FormHost {
   void SetOpenDocumentResult(bool ok) { openDocumentResult_ = ok; }
   // The printer fails on the N-th sheet it is given in the run, counted from 1 (0: never).
   void FailPrinterOnSheet(int sheet) { failingSheet_ = sheet; }
+  // Called as each sheet goes to the printer, with the window laid out for it: a renderer under
+  // test shows the sheet then, as a real print job does.
+  std::function<void()> onSheet;
 
   const std::vector<ShownMessage>& messages() const { return messages_; }
   const std::vector<ShownDialog>& dialogs() const { return dialogs_; }

@@ -3,6 +3,7 @@
 #include "app/file_panel.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -47,6 +48,49 @@ TEST(FilePanel, ASaveThatCannotReplaceItsFileKeepsTheFileTheNameAndTheCaption) {
   EXPECT_EQ(w[FormHlav].caption, caption);
   EXPECT_EQ(w.form.texts()[CurrentFileName], kept);
   // No temporary file is left beside them; the settings are written only at exit.
+  EXPECT_EQ(dir.Entries().size(), 2u);
+}
+
+TEST(FilePanel, OpeningWhatIsNoParameterSetSaysSoAndChangesNothing) {
+  testutil::TempDir dir;
+  HeadlessWindow w(dir.path());
+  const std::string kept = (dir.path() / "kept.ign").string();
+  w.host.QueuePath(kept);
+  w.Click(MenuSave);
+  w.Type(EditOmez2, "9000");
+  const ParameterImage image = w.form.image();
+  const std::string caption = w[FormHlav].caption;
+  const auto text = dir.Write("notes.txt", "LIMITER 95\nnothing here is a parameter set\n");
+  const auto noise = dir.Write("noise.ign", std::string("\x8f\x00\xffMORVALIS\x01\x7f", 13));
+  ASSERT_EQ(::mkfifo((dir.path() / "pipe.ign").c_str(), 0600), 0);
+  for (const std::filesystem::path& file : {text, noise, dir.path() / "pipe.ign"}) {
+    const std::size_t before = w.host.messages().size();
+    w.host.QueuePath(file.string());
+    w.Click(MenuOpen);
+    ASSERT_EQ(w.host.messages().size(), before + 1) << file;
+    EXPECT_EQ(w.host.messages().back().text, "Open file error!") << file;
+    EXPECT_EQ(w.form.image(), image) << file;
+    EXPECT_EQ(w[EditOmez2].text, "9000") << file;
+    EXPECT_EQ(w[FormHlav].caption, caption) << file;
+    EXPECT_EQ(w.form.texts()[CurrentFileName], kept) << file;
+  }
+}
+
+TEST(FilePanel, ASaveOntoAPipeOrALinkToOneLeavesItAlone) {
+  testutil::TempDir dir;
+  HeadlessWindow w(dir.path());
+  const auto pipe = dir.path() / "pipe.ign";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::filesystem::create_symlink(pipe, dir.path() / "link.ign");
+  for (const char* name : {"pipe.ign", "link.ign"}) {
+    const std::size_t before = w.host.messages().size();
+    w.host.QueuePath((dir.path() / name).string());
+    w.Click(MenuSave);
+    ASSERT_EQ(w.host.messages().size(), before + 1) << name;
+    EXPECT_EQ(w.host.messages().back().text, "Open file error!") << name;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(pipe)));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "link.ign"));
   EXPECT_EQ(dir.Entries().size(), 2u);
 }
 

@@ -2,8 +2,14 @@
 // New, the servo steps, and undo and redo.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string_view>
+#include <vector>
+
 #include "app/image_dump.h"
 #include "headless_window.h"
+#include "params/ign_file.h"
+#include "params/presets.h"
 #include "support/temp_dir.h"
 
 namespace zarvell {
@@ -289,6 +295,92 @@ TEST_F(Editing, MapGridCommandsTakeTheEditPathAndInterpolationRefusesInEveryLang
   EXPECT_EQ(w(100), 10);
   EXPECT_EQ(w(190), 10);
   EXPECT_EQ(w(22), 1);  // the throttle rows, switched on before
+}
+
+// Breakpoint 3 typed to 4500 rpm, then breakpoint 0 to 4400 pushes 2000, 3000 and 4500 ahead
+// of it; the validation remembers them so that they can spring back. Whatever replaces the
+// whole set must forget them: the new set shows its own axis (not 4500 where it has 4000), and
+// an edit elsewhere afterwards moves no breakpoint.
+TEST(NewSet, EveryWayOfReplacingTheSetForgetsThePushedBreakpoints) {
+  const auto axis = [](const HeadlessWindow& w) {
+    std::vector<int> values;
+    for (std::size_t i = 0; i < 10; ++i) values.push_back(w(field::RPM_ADV + i));
+    return values;
+  };
+  const std::vector<int> defaults = {15, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+  std::vector<int> unitAxis = defaults;
+  unitAxis[9] = 110;
+  struct Way {
+    const char* name;
+    std::function<void(HeadlessWindow&, const testutil::TempDir&)> replace;
+    std::vector<int> axis;
+  };
+  const Way ways[] = {
+      {"New",
+       [](HeadlessWindow& w, const testutil::TempDir&) {
+         w.host.QueueAnswer(MessageAnswer::Yes);
+         w.Click(MenuNew);
+       },
+       defaults},
+      {"a bike preset",
+       [](HeadlessWindow& w, const testutil::TempDir&) {
+         w.ChooseBike(kCode8, MessageAnswer::Yes);
+       },
+       defaults},
+      {"Open",
+       [](HeadlessWindow& w, const testutil::TempDir& dir) {
+         w.host.QueuePath(dir.Write("default.ign", WriteIgnFile(DefaultImage(20))).string());
+         w.Click(MenuOpen);
+       },
+       defaults},
+      {"Read",
+       [](HeadlessWindow& w, const testutil::TempDir&) {
+         w.ConnectUnit();
+         w.Click(ButtonRead);
+         w.Tick(200);
+         EXPECT_EQ(w[LabelHlaseni].caption, "Verify:: OK") << "the read verifies what it shows";
+       },
+       unitAxis},
+      {"Undo twice",
+       [](HeadlessWindow& w, const testutil::TempDir&) {
+         w.Click(SpeedButtonZpet);
+         w.Click(SpeedButtonZpet);
+       },
+       defaults},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    testutil::TempDir dir;
+    HeadlessWindow w(dir.path());
+    w.unit.SetParam(field::RPM_ADV + 9, 110);  // the unit's set differs from the window's
+    w.Page(2);
+    w.Type(EditRpmAdv4, "4500");
+    w.Type(EditRpmAdv1, "4400");
+    ASSERT_EQ(axis(w), (std::vector<int>{44, 45, 46, 47, 50, 60, 70, 80, 90, 100}));
+    way.replace(w, dir);
+    EXPECT_EQ(axis(w), way.axis) << "the set's own axis";
+    w.Page(0);
+    w.Type(EditBaseAdv, "12");
+    EXPECT_EQ(axis(w), way.axis) << "an edit elsewhere moves no breakpoint";
+  }
+}
+
+// List bytes beyond their lists, as a file or the unit may bring them, show the nearest entry,
+// and the next commit stores that entry.
+TEST_F(Editing, ListBytesBeyondTheirListsShowAndStoreTheLastEntry) {
+  ParameterImage image = w.form.image();
+  image[field::Input1] = 3;
+  image[field::Input2] = 200;
+  image[field::Synchro] = 20;
+  w.host.QueuePath(dir.Write("stray.ign", WriteIgnFile(image)).string());
+  w.Click(MenuOpen);
+  EXPECT_EQ(w[RadioGroupInput1].itemIndex, 2);
+  EXPECT_EQ(w[RadioGroupInput2].itemIndex, 4);
+  EXPECT_EQ(w[ComboBoxSynchro].itemIndex, 12);
+  w.Type(EditOmez2, "9000");
+  EXPECT_EQ(w(field::Input1), 2);
+  EXPECT_EQ(w(field::Input2), 4);
+  EXPECT_EQ(w(field::Synchro), 12);
 }
 
 TEST_F(Editing, CloseCommitsWhatTheControlsShow) {

@@ -84,11 +84,40 @@ TEST_F(Link, ProgrammingShowsEachStageUntilTheUnitHasSaved) {
 TEST_F(Link, AUnitThatFallsSilentWhileSavingIsNeverShownAsProgrammed) {
   w.unit.SilentWhenSaving(1000);
   w.Click(BitBtnProgram);
-  const auto seen = Captions(w, [] { return false; });
+  const std::string unconfirmed =
+      "Saving not confirmed: the unit stopped answering! Program it again.";
+  auto seen = Captions(w, [&] { return w[LabelHlaseni].caption == unconfirmed; });
   ASSERT_TRUE(w.unit.SaveUnreported());
-  EXPECT_EQ(seen, (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK"}));
-  EXPECT_FALSE(w[LabelHlaseni].visible);
+  // Said in red once the link is given up for lost, as the command line's status 6 says it.
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK", unconfirmed}));
+  EXPECT_EQ(ui::ColourName(w[LabelHlaseni].colour), "#ff0000");
+  EXPECT_FALSE(w[CGaugeProgram].visible) << "no full gauge under it";
   EXPECT_TRUE(w[LabelSpojeni].visible);
+  EXPECT_FALSE(w.form.transfer().programDone());
+  // It stays its while, is never followed by an OK, and goes like any message.
+  seen = Captions(w, [] { return false; });
+  EXPECT_EQ(seen, std::vector<std::string>{unconfirmed});
+  EXPECT_FALSE(w[LabelHlaseni].visible);
+}
+
+TEST(LinkLanguages, SaveNotConfirmedIsSaidInEveryLanguage) {
+  const std::pair<const char*, const char*> languages[] = {
+      {"MenuGerman", "Speichern nicht bestätigt"},
+      {"MenuFrench", "Mémorisation non confirmée"},
+      {"MenuCzech", "Uložení nepotvrzeno"},
+  };
+  for (const auto& [menu, start] : languages) {
+    const testutil::TempDir dir;
+    HeadlessWindow w{dir.path()};
+    w.ConnectUnit();
+    w.Tick(8);
+    w.Click(w.form.controls().Find(menu));
+    w.unit.SilentWhenSaving(1000);
+    w.Click(BitBtnProgram);
+    Captions(w, [&] { return w[LabelHlaseni].caption.starts_with(start); });
+    EXPECT_TRUE(w[LabelHlaseni].caption.starts_with(start)) << menu;
+  }
 }
 
 TEST_F(Link, VerificationAloneEndsInVerifyOk) {

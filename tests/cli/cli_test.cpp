@@ -55,6 +55,7 @@ TEST_F(CliFiles, NormalizingANewSetChangesNothingForAnyBike) {
     const CliRun again = Cli({"normalize", File("set.ign", made.out)});
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(again.out, made.out) << "bike " << code;
+    EXPECT_EQ(again.err, "") << "nothing corrected, nothing outside the limits: bike " << code;
   }
 }
 
@@ -126,9 +127,31 @@ TEST(CliUsage, WrongCommandLinesExplainThemselves) {
   const CliRun help = Cli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_THAT(help.out, HasSubstr("zarvell-cli normalize FILE"));
+  const CliRun extra = Cli({"bikes", "extra"});
+  EXPECT_EQ(extra.status, 64);
+  EXPECT_THAT(extra.err, HasSubstr("'extra'"));
+  EXPECT_THAT(extra.err, ::testing::Not(HasSubstr("unknown command")));
   const CliRun bikes = Cli({"bikes"});
   EXPECT_THAT(bikes.out, HasSubstr("22  Special setting\n"));
   EXPECT_THAT(bikes.out, HasSubstr("0   Kawasaki ZX \n"));
+}
+
+TEST_F(CliFiles, AResultThatStandardOutputLosesIsAFailure) {
+  const std::string set = File("set.ign", Cli({"new"}).out);
+  const std::string script = File("story.play", "print caption\n");
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"new"},
+                                             {"bikes"},
+                                             {"--help"},
+                                             {"normalize", set},
+                                             {"image", set},
+                                             {"diff", set, set},
+                                             {"play", script}}) {
+    std::ostringstream err;
+    std::ostream lost(nullptr);  // takes nothing, as a full disk does
+    EXPECT_EQ(RunCli(args, lost, err), 74) << args[0];
+    EXPECT_THAT(err.str(), HasSubstr("could not be written to standard output")) << args[0];
+  }
 }
 
 class CliPlay : public ::testing::Test {

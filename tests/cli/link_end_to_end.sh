@@ -5,32 +5,7 @@
 set -euo pipefail
 sim=$1
 cli=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# start_unit NAME [OPTIONS...]: a simulated unit reachable at $work/NAME
-start_unit() {
-  local name=$1
-  shift
-  "$sim" --link "$work/$name" "$@" >/dev/null &
-  pids+=($!)
-  for _ in $(seq 50); do
-    [ -e "$work/$name" ] && return 0
-    sleep 0.1
-  done
-  fail "the simulated unit did not come up"
-}
+source "$(dirname "$0")/../support/script_support.sh"
 
 # expect STATUS COMMAND...: runs the command, which must end with STATUS
 expect() {

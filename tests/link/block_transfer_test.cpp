@@ -12,9 +12,13 @@ struct Recorder : TransferLink {
   std::vector<Frame> sent;
   int identified = 0;
   int refreshed = 0;
+  int newSets = 0;  // refreshes after which the image holds the unit's whole set
   void SendFrame(const Frame& frame) override { sent.push_back(frame); }
   void UnitIdentified(const UnitInfoBlock&) override { ++identified; }
-  void RefreshImage() override { ++refreshed; }
+  void RefreshImage(Refresh what) override {
+    ++refreshed;
+    if (what == Refresh::NewSet) ++newSets;
+  }
 };
 
 Frame Reply(std::uint8_t code, const std::array<std::uint8_t, 100>& data) {
@@ -83,6 +87,7 @@ TEST(BlockTransfer, ProgrammingSendsBlocksThenVerifiesThem) {
   EXPECT_EQ(run.Answer(0x80, Identification(75, 0)), TransferEvent::NextBlock);
   EXPECT_EQ(run.link.identified, 1);
   EXPECT_EQ(run.link.refreshed, 1) << "programming validates the image before block 1";
+  EXPECT_EQ(run.link.newSets, 0) << "the image to be written is still the user's set";
   EXPECT_EQ(run.link.sent.back()[0], 0x01);
   EXPECT_EQ(run.link.sent.back()[1], 7);
   EXPECT_EQ(run.link.sent.back()[100], 106);
@@ -179,6 +184,7 @@ TEST(BlockTransfer, OtherVersionStopsBeforeBlockOne) {
     EXPECT_EQ(run.transfer.mode(), TransferMode::Idle);
     EXPECT_EQ(run.link.sent.size(), 1u) << "no block 1";
     EXPECT_EQ(run.link.refreshed, 1);
+    EXPECT_EQ(run.link.newSets, 0);
     EXPECT_EQ(run.transfer.unitInfo()[10], 74);
   }
 }
@@ -228,6 +234,7 @@ TEST(BlockTransfer, ReadTakesTheImageOnlyWhenBothBlocksArrived) {
   whole.Answer(0xC1, Block(unit, 1));
   EXPECT_EQ(whole.Answer(0xC2, Block(unit, 2)), TransferEvent::SwitchedToVerify);
   EXPECT_EQ(whole.link.refreshed, 1);
+  EXPECT_EQ(whole.link.newSets, 1) << "the unit's set replaces the previous one";
   for (std::size_t i = 0; i < 200; ++i) EXPECT_EQ(whole.image[i], unit[i]) << i;
   EXPECT_EQ(whole.image[200], before[200]) << "spare bytes never travel";
   EXPECT_EQ(whole.link.sent.back()[0], 0x41);

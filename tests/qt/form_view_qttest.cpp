@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <stdexcept>
 
 #include "qt/event_hub.h"
@@ -231,6 +232,22 @@ TEST_F(FormViewTest, ChoicesPagesAndClicksAreForwarded) {
   EXPECT_EQ(window.log, Log{"click RadioB"});
   EXPECT_TRUE(Find<QGroupBox>("Group")->findChildren<QRadioButton*>()[1]->isChecked());
   EXPECT_TRUE(Find<QRadioButton>("RadioB")->isChecked());
+}
+
+// A wheel turned over a list, to scroll or by accident, chooses nothing: the list and the model
+// keep their entry, so a widget never shows a choice the window has not made.
+TEST_F(FormViewTest, TheWheelOverAListChoosesNothing) {
+  auto* combo = Find<QComboBox>("Combo");
+  combo->setFocus();
+  for (const int delta : {-120, -120, 120}) {
+    const QPointF at(10, 10);
+    QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+  }
+  EXPECT_EQ(combo->currentIndex(), 0);
+  EXPECT_EQ(model[kCombo].itemIndex, 0);
+  EXPECT_TRUE(window.log.empty());
 }
 
 TEST_F(FormViewTest, HidingTheFocusedEditBoxIsNoUserEvent) {

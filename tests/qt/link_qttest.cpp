@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
+#include <QTimer>
 
 #include "qt/program.h"
 #include "qt/screenshots.h"
@@ -77,6 +80,35 @@ TEST(Link, OtherVersionBoxFromInsideATick) {
   EXPECT_EQ(program.window().transfer().mode(), link::TransferMode::Idle);
   EXPECT_EQ(unit.Requests(0x01), 0u);
   EXPECT_TRUE(program.mainWindow().findChild<QLabel*>("LabelHlaseni")->isHidden());
+}
+
+// Ticks go on under a box opened inside a tick: the monitor requests and the live values keep
+// coming while the version box waits for its OK.
+TEST(Link, TicksGoOnUnderABoxOpenedInsideATick) {
+  testutil::TempDir config;
+  sim::UnitSim unit;
+  unit.ReportVersion(74);
+  sim::InProcessPorts ports;
+  ports.Attach("/dev/ttyUSB0", unit);
+  Program program(config.path(), std::vector<std::string>{}, ports);
+  std::uint32_t atOpen = 0;
+  std::uint32_t atClose = 0;
+  bool answered = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || atOpen != 0) return;
+    atOpen = unit.Requests(0x30) + 1;
+    QTimer::singleShot(1200, box, [&, box] {
+      atClose = unit.Requests(0x30) + 1;
+      answered = true;
+      box->accept();
+    });
+  });
+  poll.start(10);
+  program.mainWindow().findChild<QAction*>("MenuProgram")->trigger();
+  ASSERT_TRUE(SettleUntil([&] { return answered; }));
+  EXPECT_GE(atClose, atOpen + 2) << "about 22 ticks under the box, a request every sixth";
 }
 
 }  // namespace

@@ -10,8 +10,11 @@
 #include "fileio/files.h"
 #include "fileio/paths.h"
 #include "link_commands.h"
+#include "params/bindings.h"
 #include "params/ign_file.h"
 #include "params/presets.h"
+#include "params/set_diff.h"
+#include "params/set_limits.h"
 #include "play.h"
 #include "residency.h"
 #include "session.h"
@@ -29,7 +32,10 @@ Usage:
                                   set for bike CODE starts with (default 20)
   zarvell-cli normalize FILE      read the parameter file FILE the way the
                                   program opens it, correct what is out of
-                                  range, and print the result as a .ign file
+                                  range, and print the result as a .ign file;
+                                  standard error names each field corrected,
+                                  and each value outside the window's limits,
+                                  which program refuses
   zarvell-cli image FILE          the same, but print the 200 parameter bytes
                                   and the 7 spare bytes as numbers, in the
                                   layout of the program's image dump
@@ -45,7 +51,9 @@ Usage:
                                   print it as a .ign file
   zarvell-cli program --port DEV FILE
                                   program FILE into the unit, verify it and wait
-                                  until the unit has saved it
+                                  until the unit has saved it; a FILE with a
+                                  value the program's window does not allow is
+                                  refused before anything is sent
   zarvell-cli verify --port DEV FILE
                                   compare the unit's set with FILE
   zarvell-cli monitor --port DEV [--count N] [--log FILE.csv [--set A.ign]]
@@ -96,7 +104,9 @@ Exit status:
   0   done; doctor: a unit answered
   1   FILE cannot be opened; doctor: no unit answered
   2   FILE is not a parameter file of format 75, 54 or 48, or a line of a
-      play SCRIPT cannot be carried out (the message names the line)
+      play SCRIPT cannot be carried out (the message names the line); program
+      and diff --port: FILE holds a value outside the window's limits (each
+      such field is named with its value and limits)
   3   the serial port cannot be opened: it does not exist, or another program
       (whoever runs it) has it open
   4   the unit did not answer, or its set differs (Program, Verify or Read
@@ -107,6 +117,11 @@ Exit status:
       answering before it reported its save, so whether it keeps the set is
       not known; program it again once it answers
   64  the command line is wrong
+  74  the result could not be written to standard output (a full disk, or
+      a reader that went away)
+
+Only regular files are read and written: a FILE that is a pipe, a device or
+a folder is refused (status 1) and left alone.
 )";
 
 int New(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -146,7 +161,8 @@ int Play(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   const std::string& file = args[at];
   const std::optional<std::string> script = ReadWholeFile(PathFromUtf8(file));
   if (!script) {
-    err << "zarvell-cli: " << file << ": cannot open the script\n";
+    if (!ReportNotRegular(file, err))
+      err << "zarvell-cli: " << file << ": cannot open the script\n";
     return kExitCannotOpen;
   }
   std::error_code error;
@@ -159,10 +175,33 @@ int Play(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   return PlayScript(file, *script, windowArgs, out, err, config);
 }
 
-}  // namespace
+// normalize and image: the file read as the window opens it. Each field its validation
+// corrected is named on `err`, and so is each the window's controls could not hold, which
+// program would refuse.
+int Normalize(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const std::string& command = args[0];
+  if (args.size() != 2) return Usage(err, "usage: zarvell-cli " + command + " FILE");
+  Session session(kStartupBike);
+  ParameterImage asRead;
+  const int status = ReadOver(args[1], err, session, &asRead);
+  if (status != kExitOk) return status;
+  const std::string where = "zarvell-cli: " + args[1] + ": ";
+  for (const FieldBinding& b : FieldBindings()) {
+    if (asRead[b.byte] == session.image[b.byte]) continue;
+    const std::string unit = *FieldUnit(b) != '\0' ? std::string(" ") + FieldUnit(b) : "";
+    err << where << "corrected " << FieldName(b.byte) << " from "
+        << ShowNumber(b.scale, asRead[b.byte]) << unit << " to "
+        << ShowNumber(b.scale, session.image[b.byte]) << unit << '\n';
+  }
+  for (const FieldOutOfRange& f : FieldsOutOfRange(session.image)) {
+    err << where << Describe(f) << ": outside the window's limits; program refuses it\n";
+  }
+  out << (command == "normalize" ? WriteIgnFile(session.image) : FormatImageDump(session.image));
+  return kExitOk;
+}
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           PictureWriter* pictures) {
+int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             PictureWriter* pictures) {
   if (args.empty()) return Usage(err, "a command is missing");
   const std::string& command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
@@ -170,7 +209,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitOk;
   }
   if (command == "new") return New(args, out, err);
-  if (command == "bikes" && args.size() == 1) return Bikes(out);
+  if (command == "bikes") {
+    return args.size() == 1 ? Bikes(out) : Usage(err, "bikes takes no argument: '" + args[1] + "'");
+  }
   if (command == "play") return Play(args, out, err);
   if (command == "diff") return Diff(args, out, err);
   if (command == "residency") return ResidencyCommand(args, out, err, pictures);
@@ -178,15 +219,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return RunLinkCommand(args, out, err);
   }
   if (command == "doctor") return RunDoctor(args, out, err);
-  if (command == "normalize" || command == "image") {
-    if (args.size() != 2) return Usage(err, "usage: zarvell-cli " + command + " FILE");
-    Session session(kStartupBike);
-    const int status = ReadOver(args[1], err, session);
-    if (status != kExitOk) return status;
-    out << (command == "normalize" ? WriteIgnFile(session.image) : FormatImageDump(session.image));
-    return kExitOk;
-  }
+  if (command == "normalize" || command == "image") return Normalize(args, out, err);
   return Usage(err, "unknown command '" + command + "'");
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           PictureWriter* pictures) {
+  const int status = Dispatch(args, out, err, pictures);
+  // A command that found its output lost on the way has said so already.
+  return status == kExitCannotWrite ? status : FinishOutput(out, err, status);
 }
 
 }  // namespace zarvell

@@ -139,6 +139,8 @@ int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   }
   ParameterImage a, b;
   if (!ReadFile(o->files[0], a, err)) return kDiffError;
+  // The unit is only read, yet what is compared with it is a set meant for it.
+  if (!o->port.empty() && RefuseOutOfRange(o->files[0], a, err) != kExitOk) return kDiffError;
   std::string nameB;
   if (o->port.empty()) {
     if (!ReadFile(o->files[1], b, err)) return kDiffError;

@@ -8,6 +8,7 @@
 
 #include "app/settings.h"
 #include "design/texts/messages.h"
+#include "fileio/files.h"
 #include "fileio/ini_file.h"
 #include "fileio/paths.h"
 #include "link/block_transfer.h"
@@ -141,6 +142,12 @@ int Monitor(const Options& options, Runner& runner, Session& session, const Text
     } else {
       set = &session.image;
     }
+    // Written as it goes, not replaced: a pipe or a device in its place is left alone (and a
+    // pipe with no reader would hold the open up for good).
+    if (!IsSaveTarget(PathFromUtf8(options.log))) {
+      ReportNotRegular(options.log, err);
+      return kExitCannotOpen;
+    }
     log.open(PathFromUtf8(options.log), std::ios::binary | std::ios::trunc);
     if (!(log << kLogHeader << '\n' << std::flush)) {
       err << "zarvell-cli: " << options.log << ": cannot write the log\n";
@@ -151,7 +158,8 @@ int Monitor(const Options& options, Runner& runner, Session& session, const Text
   std::optional<std::chrono::steady_clock::time_point> first;
   bool written = true;
   const bool answered = runner.Monitor([&](const link::MonitorValues& values) {
-    out << MonitorLine(values) << std::endl;
+    // Nobody learns of a reply that standard output lost: the run stops there.
+    if (!(out << MonitorLine(values) << std::endl)) return false;
     if (log.is_open()) {
       const auto now = std::chrono::steady_clock::now();
       if (!first) first = now;
@@ -165,6 +173,7 @@ int Monitor(const Options& options, Runner& runner, Session& session, const Text
     err << "zarvell-cli: " << options.log << ": cannot write the log (disk full?); stopped\n";
     return kExitCannotOpen;
   }
+  if (!out) return FinishOutput(out, err, kExitOk);
   if (answered || Stopped()) return kExitOk;
   err << where << "the unit does not answer\n";
   return kExitTransferFailed;
@@ -211,6 +220,10 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
   Session session(kStartupBike);
   if (!options->file.empty()) {
     if (const int status = ReadOver(options->file, err, session); status != kExitOk) return status;
+    if (options->command == "program") {
+      const int status = RefuseOutOfRange(options->file, session.image, err);
+      if (status != kExitOk) return status;
+    }
   }
   return OnUnit(
       *device, session, err, [&](Runner& runner, const TextTable& texts, const std::string& where) {
@@ -224,6 +237,7 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
         }
         if (mode == TransferMode::Reading) {
           out << WriteIgnFile(session.image);
+          if (const int status = FinishOutput(out, err, kExitOk); status != kExitOk) return status;
           err << where << "read and verified\n";
         } else if (mode == TransferMode::Verifying) {
           err << where << "the unit holds " << options->file << '\n';

@@ -66,6 +66,8 @@ class Player {
     return !Closed();
   }
 
+  HeadlessWindow& window() { return w_; }
+
   void Close() {
     if (!closed_) w_.form.FormClose();
     closed_ = true;
@@ -176,6 +178,9 @@ class Player {
     return at + 1 < line.size() ? line.substr(at + 1) : std::string_view{};
   }
   static void AppendLine(const std::string& path, std::string_view text) {
+    if (!IsSaveTarget(PathFromUtf8(path))) {
+      throw ScriptError{path + " is not a regular file; left alone"};
+    }
     std::ofstream file(PathFromUtf8(path), std::ios::app | std::ios::binary);
     if (!(file << text << '\n')) throw ScriptError{"cannot write " + path};
   }
@@ -288,12 +293,16 @@ class Player {
       const int raw = Number(w[2]);
       if (raw < 0 || raw > 65535) throw ScriptError{"'" + w[2] + "' is not a converter reading"};
       w_.unit.ReportThrottleRaw(static_cast<std::uint16_t>(raw));
+    } else if (what == "switches" && w.size() == 5) {
+      w_.unit.SetSwitches({Number(w[2]) != 0, Number(w[3]) != 0, Number(w[4]) != 0});
     } else if (what == "live" && w.size() == 4) {
       w_.unit.SetLive(static_cast<std::uint16_t>(Number(w[2])), Byte(w[3]));
     } else if (what == "fault" && w.size() >= 3) {
       Fault(w);
     } else {
-      throw ScriptError{"unit connect|unplug|set BYTE VALUE|live RPM TPS|tps RAW|fault ..."};
+      throw ScriptError{
+          "unit connect|unplug|set BYTE VALUE|live RPM TPS|switches KILL BLOCKING CLUTCH|tps RAW|"
+          "fault ..."};
     }
   }
 
@@ -339,12 +348,14 @@ class Player {
 }  // namespace
 
 int PlayScript(std::string_view name, std::string_view script, std::span<const std::string> args,
-               std::ostream& out, std::ostream& err, const std::filesystem::path& configDir) {
+               std::ostream& out, std::ostream& err, const std::filesystem::path& configDir,
+               PlayObserver* observer) {
   int lineNumber = 0;
   try {
     std::optional<TemporaryFolder> temporary;
     if (configDir.empty()) temporary.emplace();
     Player player(configDir.empty() ? temporary->path() : configDir, args, out);
+    if (observer != nullptr) observer->Started(player.window());
     std::istringstream lines{std::string(script)};
     for (std::string line; std::getline(lines, line);) {
       ++lineNumber;
@@ -353,7 +364,9 @@ int PlayScript(std::string_view name, std::string_view script, std::span<const s
       line = player.WithFolder(std::move(line));
       const Words words = Split(line);
       if (words.empty()) continue;
-      if (!player.Run(words, line)) return 0;
+      const bool open = player.Run(words, line);
+      if (observer != nullptr && words[0] != "print") observer->AfterLine(player.window(), line);
+      if (!open) return 0;
     }
     player.Close();
   } catch (const ScriptError& e) {

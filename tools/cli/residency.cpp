@@ -116,7 +116,8 @@ int ResidencyCommand(const std::vector<std::string>& args, std::ostream& out, st
   if (!o) return Usage(err, "usage: zarvell-cli residency FILE.csv [--set A.ign] [--png OUT.png]");
   const std::optional<std::string> text = ReadWholeFile(PathFromUtf8(o->log));
   if (!text) {
-    err << "zarvell-cli: " << o->log << ": cannot open the log\n";
+    if (!ReportNotRegular(o->log, err))
+      err << "zarvell-cli: " << o->log << ": cannot open the log\n";
     return kExitCannotOpen;
   }
   const std::optional<MonitorLog> log = ParseLog(*text);
@@ -141,7 +142,8 @@ int ResidencyCommand(const std::vector<std::string>& args, std::ostream& out, st
   const std::string timePng = TimePicturePath(o->png);
   if (!pictures->WritePng(o->png, kHeatMapSize, [&](ui::Canvas& c) { DrawHeatMap(r, c); }) ||
       !pictures->WritePng(timePng, kRunPlotSize, [&](ui::Canvas& c) { DrawRunOverTime(r, c); })) {
-    err << "zarvell-cli: " << o->png << ": cannot write the pictures\n";
+    if (!ReportNotRegular(o->png, err) && !ReportNotRegular(timePng, err))
+      err << "zarvell-cli: " << o->png << ": cannot write the pictures\n";
     return kExitCannotOpen;
   }
   err << "zarvell-cli: pictures in " << o->png << " and " << timePng << '\n';

@@ -65,7 +65,10 @@ class Runner final : private link::TransferLink {
   std::optional<link::FrameView> Tick();
   void SendFrame(const link::Frame& frame) override { port_.WriteAndDrain(frame); }
   void UnitIdentified(const link::UnitInfoBlock&) override {}
-  void RefreshImage() override { session_.Sanitize(); }
+  void RefreshImage(Refresh what) override {
+    if (what == Refresh::NewSet) ResetAxisMemory(session_.axisMemory);
+    session_.Sanitize();
+  }
 
   link::SerialPort& port_;
   Session& session_;

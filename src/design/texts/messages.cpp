@@ -31,6 +31,13 @@ constexpr MessageText kMessageTable[] = {
     {MsgVerifying, kMessages, {"Verify:", "Vergleichen:", "Vérifier", "Verifikace:"}},
     {MsgReading, kMessages, {"Read:", "Lesen:", "Lire", "Čtení:"}},
     {MsgSaving, kMessages, {"Saving:", "Speichern:", "Mémorisation", "Ukládání:"}},
+    // The unit went silent while it stored a programmed set: whether it keeps it is not known.
+    {MsgSaveNotConfirmed,
+     kMessages,
+     {"Saving not confirmed: the unit stopped answering! Program it again.",
+      "Speichern nicht bestätigt: die Zündung antwortet nicht mehr! Neu programmieren.",
+      "Mémorisation non confirmée : le boîtier ne répond plus ! Programmez-le à nouveau.",
+      "Uložení nepotvrzeno: zapalování přestalo odpovídat! Naprogramujte ho znovu."}},
     {MsgVersionMismatch,
      kMessages,
      {"Unmatched version of PC and Ignition programs!",

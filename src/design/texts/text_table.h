@@ -55,7 +55,8 @@ enum TextEntry : std::uint8_t {
   MsgGrounded = 41,
   MsgPasteDoesNotFit = 42,
   MsgPasteNotNumbers = 43,
-  kTextEntryCount = 44,
+  MsgSaveNotConfirmed = 44,
+  kTextEntryCount = 45,
 };
 
 using TextTable = std::array<std::string, kTextEntryCount>;

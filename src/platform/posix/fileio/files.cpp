@@ -10,8 +10,16 @@
 namespace zarvell {
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened without waiting, so a pipe with no writer does not hold the open up; only a regular
+  // file is read, then blocking as usual.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
+  struct stat opened {};
+  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) ||
+      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return std::nullopt;
+  }
   std::string content;
   char chunk[65536];
   for (;;) {
@@ -70,8 +78,19 @@ void SyncFolder(const std::filesystem::path& path) {
 
 }  // namespace
 
+bool IsSaveTarget(const std::filesystem::path& path) {
+  struct stat target {};
+  if (::stat(path.c_str(), &target) == 0) return S_ISREG(target.st_mode);
+  // Nothing there, or a link to nothing, which the save creates; a folder it cannot reach
+  // fails the save later.
+  struct stat entry {};
+  return errno == ENOENT && (::lstat(path.c_str(), &entry) != 0 || S_ISLNK(entry.st_mode));
+}
+
 bool WriteFileAtomically(const std::filesystem::path& requested, std::string_view content) {
   const std::filesystem::path path = ResolveLink(requested);
+  // The rename would put a regular file in place of a device or a pipe.
+  if (!IsSaveTarget(path)) return false;
   std::string name = TempFilePattern(path);
   const int fd = ::mkstemp(name.data());
   if (fd < 0) return false;

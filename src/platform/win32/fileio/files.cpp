@@ -48,10 +48,18 @@ std::filesystem::path ResolveLink(const std::filesystem::path& path) {
 
 }  // namespace
 
+bool IsSaveTarget(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return true;
+  return !error && status.type() == std::filesystem::file_type::regular;
+}
+
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   Handle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return std::nullopt;  // a folder, too, cannot be opened this way
+  // A folder cannot be opened this way; a device or a pipe is not read (it may never end).
+  if (!file.valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK) return std::nullopt;
   std::string content;
   char chunk[65536];
   for (;;) {
@@ -66,10 +74,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 bool WriteFileAtomically(const std::filesystem::path& requested, std::string_view content) {
   const std::filesystem::path path = ResolveLink(requested);
   // A folder or a device of that name is not replaced by a file.
-  std::error_code error;
-  if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
-    return false;
-  }
+  if (!IsSaveTarget(path)) return false;
   std::filesystem::path temp;
   HANDLE created = INVALID_HANDLE_VALUE;
   for (int attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
