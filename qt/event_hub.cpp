@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QSlider>
 #include <QTabWidget>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "qt/property_sync.h"
 #include "qt/qt_canvas.h"
@@ -64,6 +67,14 @@ void EventHub::ShowError(const char* what) {
 
 namespace {
 
+// Ctrl+Shift+Tab arrives as Ctrl+Shift+Backtab, which the shortcut map matches to this too.
+constexpr std::pair<QKeyCombination, ui::NavigationKey> kPageKeys[] = {
+    {Qt::CTRL | Qt::Key_Tab, ui::NavigationKey::NextPage},
+    {Qt::CTRL | Qt::Key_PageDown, ui::NavigationKey::NextPage},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, ui::NavigationKey::PreviousPage},
+    {Qt::CTRL | Qt::Key_PageUp, ui::NavigationKey::PreviousPage},
+};
+
 // The control whose widget has the keyboard focus, or `form` when none has.
 ControlIndex FocusedControl(const FormView& view, ControlIndex form) {
   for (QWidget* w = view.root->focusWidget(); w != nullptr; w = w->parentWidget()) {
@@ -118,6 +129,17 @@ void EventHub::Connect(FormView& view, ControlIndex id) {
           if (focused == id) return;  // no control has the focus
           Run([v, focused, c] { ui::DeliverChar(v->model, v->events, focused, c); }, v, focused);
         };
+        // The page keys as shortcuts of the window, so they come before the notebook's and the
+        // edit boxes' own handling of the keys, wherever the focus is.
+        for (const auto& [keys, turn] : kPageKeys) {
+          auto* shortcut = new QShortcut(QKeySequence(keys), main);
+          QObject::connect(shortcut, &QShortcut::activated, main, [this, v, id, turn] {
+            const ControlIndex focused = FocusedControl(*v, id);
+            Run([v, focused,
+                 turn] { ui::DeliverNavigationKey(v->model, v->events, focused, turn, false); },
+                v, focused);
+          });
+        }
       }
       break;
     case ControlKind::Button:
@@ -150,6 +172,11 @@ void EventHub::Connect(FormView& view, ControlIndex id) {
       edit->onClipboard = [this, v, id](ui::ClipboardKey key) {
         bool taken = false;
         Run([&] { taken = ui::DeliverClipboard(v->model, v->events, id, key); }, v, id);
+        return taken;
+      };
+      edit->onArrowWithCtrl = [this, v, id](ui::NavigationKey key, bool extend) {
+        bool taken = false;
+        Run([&] { taken = ui::DeliverNavigationKey(v->model, v->events, id, key, extend); }, v, id);
         return taken;
       };
       edit->onExit = [this, v, id] {

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,10 +37,14 @@ int main(int argc, char** argv) {
   zarvell::qt::ConfigureApplication();
   const std::vector<std::string> args(argv + 1, argv + argc);
   zarvell::link::PosixSerialPort port;
-  // The installed manuals lie where the installation put them relative to the program, so an
-  // installation under any prefix finds its own.
-  const QString manuals = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                          QStringLiteral("/" ZARVELL_MANUAL_DIR_FROM_BIN));
+  // After the working folder, the manuals are looked for beside the program, where its build
+  // wrote them and where the installation put them, each relative to the program, so a build
+  // folder and an installation under any prefix find their own.
+  const QString bin = QCoreApplication::applicationDirPath();
+  std::vector<std::filesystem::path> manuals;
+  for (const char* relative : {".", ZARVELL_BUILT_MANUALS_FROM_BIN, ZARVELL_MANUAL_DIR_FROM_BIN}) {
+    manuals.emplace_back(QDir::cleanPath(bin + u'/' + QLatin1String(relative)).toStdString());
+  }
   // A logout, a closed terminal or Ctrl+C: the close box's shut-down, then out of every event
   // loop, a message box's included. Taken from before the window starts, whose start-up may
   // wait in a message box.
@@ -50,7 +55,7 @@ int main(int argc, char** argv) {
     if (running != nullptr) running->mainWindow().close();
     QCoreApplication::exit(0);
   });
-  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port, manuals.toStdString());
+  zarvell::qt::Program program(zarvell::DefaultConfigDir(), args, port, std::move(manuals));
   running = &program;
   app.onError = [&program](const char* what) { program.hub().ShowError(what); };
   const int kSignalStatus = 128;  // as a shell reports a program that a signal ended

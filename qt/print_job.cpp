@@ -1,52 +1,79 @@
 #include "qt/print_job.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QImage>
+#include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTabBar>
 #include <QWidget>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
+#include <vector>
 
+#include "print/pdf_name.h"
 #include "qt/widgets.h"
 
 namespace zarvell::qt {
+
 namespace {
 
-constexpr int kPictureScale = 3;  // about 250 dots per inch on an A4 or Letter page
+constexpr int kBitmapScale = 4;  // the tab bars' pictures: about 500 dots per inch on A4
 
-// print-2026-05-14-093000.pdf, or -2, -3 ... after it when that name is taken.
-std::filesystem::path FreePdfName(const std::filesystem::path& folder, const std::tm& now) {
-  char stamp[32];
-  const std::size_t length = std::strftime(stamp, sizeof stamp, "print-%Y-%m-%d-%H%M%S", &now);
-  const std::string base(stamp, length);
-  std::filesystem::path path = folder / (base + ".pdf");
-  std::error_code error;
-  // Whatever stands there is taken, a link to nothing included: the printer would write through
-  // it.
-  for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(path, error)); ++n) {
-    path = folder / (base + "-" + std::to_string(n) + ".pdf");
+// The desktop's documents folder where it exists, else the home folder.
+std::filesystem::path DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QDir(documents).exists()) return ToStdString(documents);
+  return ToStdString(QDir::homePath());
+}
+
+// The widgets of `area` onto `paper`, in the area's pixels. They draw into a recording that is
+// played onto the paper, so lines and text stay lines and text, sharp at any size and
+// searchable in a PDF (drawn straight onto a printer, Qt would paint them into one bitmap).
+// A notebook's tab bar draws its selected tab past its own edges, which only a bitmap's edges
+// hold: the tab bars go onto the paper as pictures of their own.
+void DrawWidgets(QWidget& area, QPainter& paper) {
+  QRegion drawn(area.rect());
+  std::vector<std::pair<QRect, QImage>> bars;
+  for (QTabBar* bar : area.findChildren<QTabBar*>()) {
+    if (!bar->isVisibleTo(&area)) continue;
+    const QRect place(bar->mapTo(&area, QPoint()), bar->size());
+    drawn -= place;
+    QImage picture(bar->size() * kBitmapScale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(kBitmapScale);
+    picture.fill(Qt::transparent);
+    bar->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+    bars.emplace_back(place, std::move(picture));
   }
-  return path;
+  QPicture sheet;
+  area.render(&sheet, QPoint(), drawn, QWidget::DrawChildren);
+  paper.drawPicture(0, 0, sheet);
+  for (const auto& [place, picture] : bars) paper.drawImage(QRectF(place), picture);
 }
 
 }  // namespace
 
-QtPrintJob::QtPrintJob(EventHub& hub, FormView& view, const std::filesystem::path& pdfFolder,
-                       const std::tm& now)
+QtPrintJob::QtPrintJob(EventHub& hub, FormView& view, std::string_view setFile, const std::tm& now)
     : hub_(hub), view_(view) {
   const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
   if (!printer.isNull()) {
-    printer_ = std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
+    // At the screen's resolution, so the text measures on paper as it did in the widgets;
+    // lines and text are drawn as such at any resolution.
+    paper_ = std::make_unique<QPrinter>(printer, QPrinter::ScreenResolution);
     return;
   }
-  std::error_code error;
-  std::filesystem::create_directories(pdfFolder, error);
-  pdf_ = FreePdfName(pdfFolder, now);
-  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer_->setOutputFormat(QPrinter::PdfFormat);
-  printer_->setOutputFileName(ToQString(pdf_.native()));
-  printer_->setDocName(QStringLiteral("Zarvell"));
+  pdf_ = print::FreePdfPath(DocumentsFolder(), setFile, now);
+  auto pdf = std::make_unique<QPdfWriter>(ToQString(pdf_.native()));
+  pdf->setTitle(ToQString(pdf_.stem().native()));
+  pdf->setCreator(QStringLiteral("Zarvell"));
+  pdf->setPageSize(QPageSize(QPageSize::A4));
+  pdf->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  pdf->setResolution(view.content->logicalDpiX());  // as the printer's, below
+  paper_ = std::move(pdf);
 }
 
 QtPrintJob::~QtPrintJob() {
@@ -63,25 +90,21 @@ void QtPrintJob::PrintSheet(const ui::ControlModel&) {
   hub_.SyncAll();
   QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   if (!painter_.isActive()) {
-    if (!painter_.begin(printer_.get())) {
+    if (!painter_.begin(paper_.get())) {
       throw std::runtime_error(pdf_.empty() ? "The printer cannot start printing."
                                             : "Cannot write " + pdf_.string() + ".");
     }
-  } else if (!printer_->newPage()) {
+  } else if (!paper_->newPage()) {
     throw std::runtime_error("The printer cannot start a new page.");
   }
-  // Rendered into a picture of a few times the screen's resolution and placed on the page:
-  // widgets drawn straight onto a printer come out as one picture at the printer's resolution
-  // anyway, many megabytes a page.
   QWidget& area = *view_.content;
-  QImage picture(area.size() * kPictureScale, QImage::Format_RGB32);
-  picture.setDevicePixelRatio(kPictureScale);
-  picture.fill(Qt::white);
-  area.render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
-  const QRect page = printer_->pageLayout().paintRectPixels(printer_->resolution());
+  const QRect page = paper_->pageLayout().paintRectPixels(paper_->logicalDpiX());
   const double scale = std::min(static_cast<double>(page.width()) / area.width(),
                                 static_cast<double>(page.height()) / area.height());
-  painter_.drawImage(QRectF(0, 0, area.width() * scale, area.height() * scale), picture);
+  painter_.save();
+  painter_.scale(scale, scale);
+  DrawWidgets(area, painter_);
+  painter_.restore();
 }
 
 std::string QtPrintJob::Finish() {

@@ -1,26 +1,28 @@
-// Printing with Qt: each sheet is the main window's client area, rendered scaled to fit the
-// page of the default printer. A machine without a printer gets one PDF per command instead,
-// in the folder the program was given for it.
+// Printing with Qt: each sheet is the main window's client area, drawn as the widgets draw
+// themselves (lines and text, not a picture of the screen) and scaled to fit the page of the
+// default printer. A machine without a printer gets one PDF per command instead, in the
+// user's documents folder, named after the set's file and the time.
 #pragma once
 
 #include <QPainter>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "qt/event_hub.h"
 #include "qt/form_view.h"
 #include "ui/form_host.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace zarvell::qt {
 
 class QtPrintJob final : public ui::PrintJob {
  public:
-  // `pdfFolder` takes the PDF when there is no printer; its name tells the local time `now`.
-  QtPrintJob(EventHub& hub, FormView& view, const std::filesystem::path& pdfFolder,
-             const std::tm& now);
+  // A PDF, where there is no printer, takes its name from `setFile` and the local time `now`.
+  QtPrintJob(EventHub& hub, FormView& view, std::string_view setFile, const std::tm& now);
   // A job that never finished leaves no half-written PDF behind.
   ~QtPrintJob() override;
   QtPrintJob(const QtPrintJob&) = delete;
@@ -32,7 +34,7 @@ class QtPrintJob final : public ui::PrintJob {
  private:
   EventHub& hub_;
   FormView& view_;
-  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QPagedPaintDevice> paper_;  // the printer, or the PDF writer
   QPainter painter_;
   std::filesystem::path pdf_;  // empty when a printer takes the sheets
   bool finished_ = false;

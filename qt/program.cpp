@@ -27,17 +27,18 @@ void ConfigureApplication() {
 
 namespace {
 
-ConfigPaths PathsOf(const std::filesystem::path& configDir, const std::filesystem::path& manuals) {
+ConfigPaths PathsOf(const std::filesystem::path& configDir,
+                    std::vector<std::filesystem::path> manuals) {
   ConfigPaths paths = ConfigPathsIn(configDir);
-  paths.manualDir = manuals;
+  paths.manualDirs = std::move(manuals);
   return paths;
 }
 
 }  // namespace
 
 Program::Program(const std::filesystem::path& configDir, std::span<const std::string> args,
-                 link::SerialPort& port, const std::filesystem::path& manualDir)
-    : host_(hub_, configDir), form_(state_, host_, port, PathsOf(configDir, manualDir)) {
+                 link::SerialPort& port, std::vector<std::filesystem::path> manualDirs)
+    : host_(hub_), form_(state_, host_, port, PathsOf(configDir, std::move(manualDirs))) {
   view_ = BuildForm(form_.controls(), form_, FormRoot::MainWindow, nullptr);
   host_.SetMainView(view_.get());
   hub_.Attach(*view_);

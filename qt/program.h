@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/form_hlav.h"
 #include "app/process_state.h"
@@ -23,12 +24,11 @@ void ConfigureApplication();
 
 class Program {
  public:
-  // Settings, dump and the PDFs of a machine without a printer live in `configDir`; `args`
-  // are the command-line arguments after the program name; the unit is reached through
-  // `port`; the manuals are looked for in `manualDir` when the working folder has none. Shows
-  // the main window.
+  // Settings and dump live in `configDir`; `args` are the command-line arguments after the
+  // program name; the unit is reached through `port`; the manuals are looked for in
+  // `manualDirs`, in order, when the working folder has none. Shows the main window.
   Program(const std::filesystem::path& configDir, std::span<const std::string> args,
-          link::SerialPort& port, const std::filesystem::path& manualDir = {});
+          link::SerialPort& port, std::vector<std::filesystem::path> manualDirs = {});
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

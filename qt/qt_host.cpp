@@ -121,6 +121,13 @@ ui::Size QtHost::ScreenSize() {
   return {screen->size().width(), screen->size().height()};
 }
 
+ui::Rect QtHost::WorkArea() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  const QRect area = screen->availableGeometry();
+  return {area.x(), area.y(), area.width(), area.height()};
+}
+
 bool QtHost::OpenDocument(std::string_view path) {
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(std::string(path), error);
@@ -150,9 +157,9 @@ std::tm QtHost::LocalTime() {
   return local;
 }
 
-std::unique_ptr<ui::PrintJob> QtHost::StartPrintJob() {
+std::unique_ptr<ui::PrintJob> QtHost::StartPrintJob(std::string_view setFile) {
   if (main_ == nullptr) throw std::logic_error("no window to print");
-  return std::make_unique<QtPrintJob>(hub_, *main_, printFolder_, LocalTime());
+  return std::make_unique<QtPrintJob>(hub_, *main_, setFile, LocalTime());
 }
 
 void QtHost::RequestClose() {

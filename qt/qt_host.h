@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QStringList>
-#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -22,9 +21,7 @@ QStringList NameFilters(std::string_view filter);
 
 class QtHost final : public ui::FormHost {
  public:
-  // A machine without a printer gets its print jobs as PDF files in `printFolder`.
-  QtHost(EventHub& hub, std::filesystem::path printFolder)
-      : hub_(hub), printFolder_(std::move(printFolder)) {}
+  explicit QtHost(EventHub& hub) : hub_(hub) {}
 
   // The main window: the owner of the boxes, and of the image controls MovePointer names.
   void SetMainView(FormView* view) { main_ = view; }
@@ -43,10 +40,11 @@ class QtHost final : public ui::FormHost {
   std::string ClipboardText() override;
   void MovePointer(ui::ControlIndex control, ui::Point point) override;
   ui::Size ScreenSize() override;
+  ui::Rect WorkArea() override;
   bool OpenDocument(std::string_view path) override;
   ui::Canvas& CanvasOf(const ui::ControlModel& form, ui::ControlIndex image) override;
   std::tm LocalTime() override;
-  std::unique_ptr<ui::PrintJob> StartPrintJob() override;
+  std::unique_ptr<ui::PrintJob> StartPrintJob(std::string_view setFile) override;
   void RequestClose() override;
   void ShowModalForm(ui::ControlModel& form, ui::FormEvents& events) override;
   void CloseModalForm() override;
@@ -56,7 +54,6 @@ class QtHost final : public ui::FormHost {
   std::optional<std::string> RunFileDialog(const ui::FileDialogRequest& request, bool save);
 
   EventHub& hub_;
-  std::filesystem::path printFolder_;
   FormView* main_ = nullptr;
   std::vector<FormView*> modal_;  // the open modal windows, innermost last
   ui::StartupMessages startup_;

@@ -59,6 +59,21 @@ void EditBox::focusOutEvent(QFocusEvent* event) {
 
 namespace {
 
+std::optional<ui::NavigationKey> ArrowOf(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return ui::NavigationKey::Left;
+    case Qt::Key_Right:
+      return ui::NavigationKey::Right;
+    case Qt::Key_Up:
+      return ui::NavigationKey::Up;
+    case Qt::Key_Down:
+      return ui::NavigationKey::Down;
+    default:
+      return std::nullopt;
+  }
+}
+
 std::optional<ui::ClipboardKey> ClipboardKeyOf(const QKeyEvent& event) {
   if (event.matches(QKeySequence::Copy)) return ui::ClipboardKey::Copy;
   if (event.matches(QKeySequence::Paste)) return ui::ClipboardKey::Paste;
@@ -68,6 +83,12 @@ std::optional<ui::ClipboardKey> ClipboardKeyOf(const QKeyEvent& event) {
 }  // namespace
 
 void EditBox::keyPressEvent(QKeyEvent* event) {
+  const auto held = event->modifiers() & ~Qt::KeypadModifier;
+  if (const auto arrow = ArrowOf(event->key());
+      arrow && (held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier)) &&
+      onArrowWithCtrl && onArrowWithCtrl(*arrow, held.testFlag(Qt::ShiftModifier))) {
+    return;
+  }
   const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
   if (arrow && event->modifiers() == Qt::NoModifier && onArrowKey) {
     onArrowKey(event->key() == Qt::Key_Up);

@@ -92,6 +92,9 @@ class EditBox final : public QLineEdit {
   std::function<void()> onEnter;
   // Copy or Paste; true when the window took it, else the box copies or pastes its own text.
   std::function<bool(ui::ClipboardKey)> onClipboard;
+  // Ctrl+arrow, `extend` with Shift; true when the window took it, else the box moves its
+  // caret by words as usual.
+  std::function<bool(ui::NavigationKey, bool extend)> onArrowWithCtrl;
   // The window's menu shortcuts win over the edit box's own keys (Ctrl+Z is the map undo).
   std::vector<QKeySequence> menuShortcuts;
 

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <vector>
 
+#include "app/manuals.h"
 #include "app/pictures.h"
 #include "app/test_marker.h"
 #include "design/texts/window_texts.h"
@@ -41,10 +44,11 @@ void TFormHlav::FormCreate(std::span<const std::string> args) {
   com.comPortIndex = 1;
   image_ = DefaultImage(kStartupBike);
 
-  const ui::Size screen = host_.ScreenSize();
+  // Centred in the screen's part free of panels; LoadSettings fits it there.
+  const ui::Rect area = host_.WorkArea();
   ui::Rect rect = controls_[FormHlav].rect;
-  rect.left = (screen.width - rect.width) / 2;
-  rect.top = (screen.height - rect.height) / 2;
+  rect.left = area.left + (area.width - rect.width) / 2;
+  rect.top = area.top + (area.height - rect.height) / 2;
   controls_.SetRect(FormHlav, rect);
 
   ui::Canvas& graph = host_.CanvasOf(controls_, GrafAdv);
@@ -116,19 +120,19 @@ void TFormHlav::SwitchLanguage(std::uint8_t language) {
   ShowImage();
 }
 
-// The manual in the working folder, as always; an installed program finds its own copy in the
-// documentation folder when the working folder has none.
+// The manual in the working folder first, then in the program's own folders. One found but
+// refused names its place, since the user can open it by other means; one found nowhere is
+// still offered to the desktop by name, which reports it as not opened.
 void TFormHlav::MenuContensClick() {
   const std::string& name = texts_[ManualFileName];
   std::error_code error;
-  std::filesystem::path manual = PathFromUtf8(name);
-  if (!std::filesystem::is_regular_file(manual, error) && !paths_.manualDir.empty() &&
-      std::filesystem::is_regular_file(paths_.manualDir / manual, error)) {
-    manual = paths_.manualDir / manual;
-  }
-  if (!host_.OpenDocument(Utf8Of(manual))) {
-    host_.ShowMessage(texts_[MsgManualOpenError], kProductName, ui::MessageButtons::Ok);
-  }
+  std::vector<std::filesystem::path> folders{std::filesystem::current_path(error)};
+  folders.insert(folders.end(), paths_.manualDirs.begin(), paths_.manualDirs.end());
+  const std::optional<std::filesystem::path> manual = FindManual(name, folders);
+  if (host_.OpenDocument(manual ? Utf8Of(*manual) : name)) return;
+  const std::string text =
+      manual ? NoPdfViewerText(process_.languageIndex, *manual) : texts_[MsgManualOpenError];
+  host_.ShowMessage(text, kProductName, ui::MessageButtons::Ok);
 }
 
 }  // namespace zarvell

@@ -71,6 +71,9 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   bool OnClipboard(ui::ControlIndex control, ui::ClipboardKey key) override {
     return map_.OnClipboard(control, key);
   }
+  bool OnArrowKey(ui::ControlIndex control, ui::NavigationKey key, bool extend) override {
+    return map_.OnArrowKey(control, key, extend);
+  }
   void OnTick() override { Timer1Timer(); }
 
   // Editing.

@@ -4,6 +4,7 @@
 
 #include "app/form_hlav.h"
 #include "app/image_dump.h"
+#include "app/window_place.h"
 #include "fileio/files.h"
 #include "fileio/ini_file.h"
 
@@ -13,27 +14,6 @@ using namespace design;
 namespace {
 
 constexpr int kPageCount = 4;
-// Smaller than this, a window from a damaged settings file could not be found or used.
-constexpr int kMinimumWidth = 200;
-constexpr int kMinimumHeight = 150;
-
-// The stored place and size, unless they would leave the window unusable: too small to see, or
-// wholly off the screen (say, saved on a larger monitor). Then the design size, or the centred
-// place, stands instead.
-ui::Rect UsableWindowRect(const WindowSettings& stored, ui::Rect centred, ui::Size screen) {
-  ui::Rect rect{stored.left, stored.top, stored.width, stored.height};
-  if (rect.width < kMinimumWidth || rect.height < kMinimumHeight) {
-    rect.width = centred.width;
-    rect.height = centred.height;
-  }
-  const bool offScreen = rect.left >= screen.width || rect.top >= screen.height ||
-                         rect.left + rect.width <= 0 || rect.top + rect.height <= 0;
-  if (offScreen) {
-    rect.left = (screen.width - rect.width) / 2;
-    rect.top = (screen.height - rect.height) / 2;
-  }
-  return rect;
-}
 
 }  // namespace
 
@@ -60,7 +40,9 @@ void TFormHlav::LoadSettings() {
   WindowSettings values = CurrentSettings();
   ReadWindowSettings(IniFile::Load(paths_.settings), values);
 
-  controls_.SetRect(FormHlav, UsableWindowRect(values, centred, host_.ScreenSize()));
+  controls_.SetRect(FormHlav,
+                    UsableWindowRect({values.left, values.top, values.width, values.height},
+                                     {centred.width, centred.height}, host_.WorkArea()));
   link_.comLink().comPortIndex = values.comPortIndex;
   link_.comLink().autoPortIndex = values.autoPortIndex;
   process_.languageIndex = values.languageIndex;

@@ -110,6 +110,28 @@ bool MapPanel::OnClipboard(ui::ControlIndex control, ui::ClipboardKey key) {
   return true;
 }
 
+bool MapPanel::OnArrowKey(ui::ControlIndex control, ui::NavigationKey key, bool extend) {
+  if (control < CellEdit(0) || control > CellEdit(TSelcell::kCells - 1)) return false;
+  const int dx = key == ui::NavigationKey::Left ? -1 : key == ui::NavigationKey::Right ? 1 : 0;
+  const int dy = key == ui::NavigationKey::Up ? -1 : key == ui::NavigationKey::Down ? 1 : 0;
+  if (dx == 0 && dy == 0) return false;
+  LayoutGridCells();
+  const int cell = control - CellEdit(0);
+  const int next = selection_.Neighbour(cell, dx, dy);
+  if (next < 0) return true;  // the grid's edge: the key does nothing
+  if (extend) {
+    if (keyEnd_ != cell || selection_.state != 2) keyAnchor_ = cell;
+    selection_.SelectBlock(keyAnchor_, next);
+    keyEnd_ = next;
+    parts_.edits.RequestRedraw(kRedrawRepaint);
+    DrawSelectionOverlay();
+  } else {
+    keyEnd_ = -1;
+  }
+  parts_.controls.SetFocus(CellEdit(next));
+  return true;
+}
+
 void MapPanel::PasteCells() {
   ParameterImage& image = parts_.image;
   const PasteOutcome outcome = zarvell::PasteCells(parts_.host.ClipboardText(), selection_,
@@ -127,6 +149,7 @@ void MapPanel::PasteCells() {
 void MapPanel::OnImageSelMouseDown(ui::Point at) {
   // Shift and Ctrl together count as neither: the press starts afresh.
   const ui::Modifiers keys = parts_.host.KeyboardModifiers();
+  keyEnd_ = -1;
   LayoutGridCells();
   selection_.BeginSelection(at.x, at.y, keys.shift && !keys.ctrl, keys.ctrl && !keys.shift);
 }

@@ -35,6 +35,10 @@ class MapPanel {
   // Ctrl+C copies the selected cells; Ctrl+V pastes a block of cells as one undo step, or
   // refuses it with a message. False where the key is not the grid's.
   bool OnClipboard(ui::ControlIndex control, ui::ClipboardKey key);
+  // Ctrl+arrow on a cell's edit box: the focus goes to the neighbouring cell; with Shift
+  // (`extend`) the selection becomes the block from the cell where the keyboard selection
+  // began to the new one. False where the control is not a cell.
+  bool OnArrowKey(ui::ControlIndex control, ui::NavigationKey key, bool extend);
 
   void OnImageSelMouseDown(ui::Point at);
   void OnImageSelMouseMove(ui::Point at);
@@ -64,6 +68,10 @@ class MapPanel {
 
   Parts parts_;
   TSelcell selection_;
+  // The keyboard selection: the cell it began at and the cell it reached, which has the focus
+  // while the selection goes on; -1 when the last selection was not the keyboard's.
+  int keyAnchor_ = -1;
+  int keyEnd_ = -1;
 };
 
 }  // namespace zarvell

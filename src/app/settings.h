@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "fileio/ini_file.h"
 
@@ -22,8 +23,9 @@ struct ConfigPaths {
   // <dir>/data.ign, the file of Open from exe dir and Save to exe dir: a fixed place of the
   // user's own, where an installed program's folder is not the user's to write.
   std::filesystem::path exeDirFile;
-  // Where the manuals are installed; empty when the program runs from its build folder.
-  std::filesystem::path manualDir;
+  // Where the manuals are looked for after the working folder, in order: beside the program,
+  // where its build wrote them, where they are installed.
+  std::vector<std::filesystem::path> manualDirs;
 };
 
 // The files in `dir`.

@@ -47,6 +47,26 @@ void TSelcell::FinishSelection() {
   state = any ? 2 : 0;
 }
 
+void TSelcell::SelectBlock(int from, int to) {
+  const int left = std::min(from % columns, to % columns);
+  const int right = std::max(from % columns, to % columns);
+  const int top = std::min(from / columns, to / columns);
+  const int bottom = std::max(from / columns, to / columns);
+  cellFlags.fill(0);
+  for (int r = top; r <= bottom; ++r) {
+    for (int c = left; c <= right; ++c) cellFlags[r * columns + c] = CELL_SELECTED;
+  }
+  FindRectangle();
+  state = 2;
+}
+
+int TSelcell::Neighbour(int cell, int dx, int dy) const {
+  const int column = cell % columns + dx, row = cell / columns + dy;
+  if (column < 0 || column >= columns || row < 0 || row >= rows) return -1;
+  const int next = row * columns + column;
+  return cellRect[next].left >= 0 ? next : -1;
+}
+
 // One scan in reading order: the first selected cell opens the rectangle, the first gap in its
 // row closes it on the right, the first row that has a gap where the rectangle was closes it at
 // the bottom; a selected cell outside those bounds, or a row that stops short, is a fault.

@@ -30,6 +30,12 @@ class TSelcell {
   // The covered cells toggle in or out of the selection; then the rectangle test.
   void FinishSelection();
 
+  // The keyboard's selection: exactly the cells of the block with corners `from` and `to`
+  // (cells counted row by row), then the rectangle test.
+  void SelectBlock(int from, int to);
+  // The cell next to `cell` by `dx` columns and `dy` rows, when it is on the surface; else -1.
+  int Neighbour(int cell, int dx, int dy) const;
+
   // A finished selection that is one filled rectangle at least three cells wide or high.
   bool HasRectangle() const { return rectLeft != -1; }
 

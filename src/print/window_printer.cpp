@@ -60,7 +60,7 @@ class WindowPrinter::Session {
   void Sheet() {
     p_.window.ApplyViewRules();
     // Started here, so that a printer that cannot start leaves through the destructor too.
-    if (!job_) job_ = p_.host.StartPrintJob();
+    if (!job_) job_ = p_.host.StartPrintJob(p_.texts[CurrentFileName]);
     job_->PrintSheet(p_.controls);
   }
   void ShowPage(ControlId shown) {

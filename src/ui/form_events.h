@@ -28,6 +28,11 @@ struct WheelEvent {
 
 enum class ClipboardKey { Copy, Paste };
 
+// Keys that move around the window: Ctrl+Tab or Ctrl+PgDn and Ctrl+Shift+Tab or Ctrl+PgUp for
+// the notebook's pages, Ctrl+arrows (with Shift: extending a selection) between the cells of a
+// grid.
+enum class NavigationKey : std::uint8_t { NextPage, PreviousPage, Left, Right, Up, Down };
+
 class FormEvents {
  public:
   virtual ~FormEvents() = default;
@@ -48,6 +53,11 @@ class FormEvents {
   // Ctrl+C or Ctrl+V while `control` has the focus; false leaves the key to the control (an
   // edit box copies or pastes its own text).
   virtual bool OnClipboard(ControlIndex /*control*/, ClipboardKey /*key*/) { return false; }
+  // A Ctrl+arrow key on `control`, `extend` with Shift held; false leaves the key to the
+  // control (an edit box moves its caret by words).
+  virtual bool OnArrowKey(ControlIndex /*control*/, NavigationKey /*key*/, bool /*extend*/) {
+    return false;
+  }
   virtual void OnTick() = 0;
   // The window is about to be shown; for a modal one, before its loop starts.
   virtual void OnShow() {}
@@ -64,6 +74,12 @@ void DeliverUpDown(ControlModel& model, FormEvents& window, ControlIndex id, boo
 // or names no entry (a track bar clamps instead). The same for a notebook's page.
 void DeliverSelect(ControlModel& model, FormEvents& window, ControlIndex id, int value);
 void DeliverPage(ControlModel& model, FormEvents& window, ControlIndex notebook, int page);
+// A navigation key with the focus on `control` (kNoControl: nothing has it). The page keys turn
+// the notebook that holds the control, else the window's first, to its next or previous page
+// that is shown and enabled, round from the last to the first; the arrows go to the window.
+// True when the key was taken.
+bool DeliverNavigationKey(ControlModel& model, FormEvents& window, ControlIndex control,
+                          NavigationKey key, bool extend);
 // A character typed on `control`, which takes the focus first; nothing for a hidden or disabled
 // control, which cannot have it.
 void DeliverChar(ControlModel& model, FormEvents& window, ControlIndex control, char c);

@@ -65,13 +65,17 @@ class FormHost {
   // Moves the pointer to a point given in the coordinates of an image control.
   virtual void MovePointer(ControlIndex control, Point point) = 0;
   virtual Size ScreenSize() = 0;
+  // The part of the screen that windows may take: the screen less the desktop's panels.
+  virtual Rect WorkArea() = 0;
   // Opens a document with the desktop's handler; false when that failed.
   virtual bool OpenDocument(std::string_view path) = 0;
   // The drawing surface of an image control of `form` (the main window or a modal one).
   virtual Canvas& CanvasOf(const ControlModel& form, ControlIndex image) = 0;
   virtual std::tm LocalTime() = 0;
-  // A print job on the default printer; throws like PrintJob when none can be started.
-  virtual std::unique_ptr<PrintJob> StartPrintJob() = 0;
+  // A print job on the default printer for the set saved as `setFile` (empty for a set not yet
+  // saved), whose name a PDF takes where there is no printer; throws like PrintJob when none
+  // can be started.
+  virtual std::unique_ptr<PrintJob> StartPrintJob(std::string_view setFile) = 0;
 
   // Closes the main window; the window's shut-down runs from the host's close handling.
   virtual void RequestClose() = 0;

@@ -57,7 +57,7 @@ class ScriptedHost::Printer final : public PrintJob {
   ScriptedHost& host_;
 };
 
-std::unique_ptr<PrintJob> ScriptedHost::StartPrintJob() {
+std::unique_ptr<PrintJob> ScriptedHost::StartPrintJob(std::string_view) {
   return std::make_unique<Printer>(*this);
 }
 

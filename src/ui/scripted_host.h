@@ -40,10 +40,14 @@ class ScriptedHost final : public FormHost {
   std::string ClipboardText() override { return clipboard_; }
   void MovePointer(ControlIndex control, Point point) override;
   Size ScreenSize() override { return screen_; }
+  // The whole screen unless a test set a smaller area.
+  Rect WorkArea() override {
+    return workArea_.width > 0 ? workArea_ : Rect{0, 0, screen_.width, screen_.height};
+  }
   bool OpenDocument(std::string_view path) override;
   Canvas& CanvasOf(const ControlModel& form, ControlIndex image) override;
   std::tm LocalTime() override { return clock_; }
-  std::unique_ptr<PrintJob> StartPrintJob() override;
+  std::unique_ptr<PrintJob> StartPrintJob(std::string_view setFile) override;
   void RequestClose() override { closeRequested_ = true; }
   // Shows the form (OnShow) and returns at once, as if the user closed it straight away.
   void ShowModalForm(ControlModel& form, FormEvents& events) override;
@@ -57,6 +61,7 @@ class ScriptedHost final : public FormHost {
   void QueueCancel() { paths_.emplace_back(std::nullopt); }
   void SetModifiers(Modifiers modifiers) { modifiers_ = modifiers; }
   void SetScreenSize(Size size) { screen_ = size; }
+  void SetWorkArea(Rect area) { workArea_ = area; }
   void SetLocalTime(const std::tm& time) { clock_ = time; }
   void SetOpenDocumentResult(bool ok) { openDocumentResult_ = ok; }
   // The printer fails on the N-th sheet it is given in the run, counted from 1 (0: never).
@@ -86,6 +91,7 @@ class ScriptedHost final : public FormHost {
   Modifiers modifiers_;
   std::string clipboard_;
   Size screen_{1280, 1024};
+  Rect workArea_;  // none set: the whole screen
   std::tm clock_{};
   bool openDocumentResult_ = false;
   std::vector<ShownMessage> messages_;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include "qt/program.h"
 #include "qt/screenshots.h"
@@ -136,6 +137,58 @@ TEST_F(Editor, CtrlVPastesABlockIntoTheGridAndASingleValueIntoTheBox) {
   testutil::Key(&third, Qt::Key_V, {}, Qt::ControlModifier);
   EXPECT_EQ(third.text(), "33");
   EXPECT_NE(Byte(field::AdvanceCell(9, 2)), 33);  // typed, not yet left
+}
+
+TEST_F(Editor, TheKeyboardTurnsThePagesAndSelectsABlockOfCellsWithoutAMouse) {
+  QWidget& main = program->mainWindow();
+  main.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+  auto& tabs = Find<QTabWidget>("PageControl1");
+  ShowPage(0);
+  // From an edit box, whose own keys do not take them: Ctrl+Tab, Ctrl+Shift+Tab (which X
+  // sends as Backtab), Ctrl+PgDn and Ctrl+PgUp, round the ends.
+  Find<QLineEdit>("EditOmez2").setFocus();
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int page;
+  } turns[] = {{Qt::Key_Tab, Qt::ControlModifier, 1},
+               {Qt::Key_PageDown, Qt::ControlModifier, 2},
+               {Qt::Key_Tab, Qt::ControlModifier, 3},
+               {Qt::Key_PageDown, Qt::ControlModifier, 0},
+               {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 3},
+               {Qt::Key_PageUp, Qt::ControlModifier, 2}};
+  for (const auto& turn : turns) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(turn.key), turn.modifiers);
+    EXPECT_EQ(tabs.currentIndex(), turn.page) << turn.key;
+    EXPECT_EQ(program->window().controls()[design::PageControl1].itemIndex, turn.page);
+  }
+
+  // On the map page with its throttle rows: Ctrl+arrows go to the next cell, Ctrl+Shift+arrows
+  // select a block; a plain arrow still moves the caret in the box.
+  MouseClick(Find<QCheckBox>("CheckBoxTpsMapa"));
+  QLineEdit& cell = Find<QLineEdit>("Edit71");  // row 2, column 1
+  cell.setFocus();
+  cell.setCursorPosition(0);
+  testutil::Key(&cell, Qt::Key_Right);
+  EXPECT_EQ(cell.cursorPosition(), 1);
+  EXPECT_EQ(main.focusWidget(), &cell);
+  testutil::Key(&cell, Qt::Key_Right, {}, Qt::ControlModifier);
+  ASSERT_EQ(main.focusWidget(), &Find<QLineEdit>("Edit72"));
+  const Qt::KeyboardModifiers extend = Qt::ControlModifier | Qt::ShiftModifier;
+  testutil::Key(main.focusWidget(), Qt::Key_Right, {}, extend);
+  testutil::Key(main.focusWidget(), Qt::Key_Down, {}, extend);
+  testutil::Key(main.focusWidget(), Qt::Key_Down, {}, extend);
+  EXPECT_EQ(main.focusWidget(), &Find<QLineEdit>("Edit93"));
+  const TSelcell& selection = program->window().selection();
+  EXPECT_EQ(selection.state, 2);
+  EXPECT_EQ((std::array{selection.rectLeft, selection.rectRight, selection.rectTop,
+                        selection.rectBottom}),
+            (std::array{2, 3, 2, 4}));
+  // The block from the keyboard is the grid's for the clipboard, as a dragged one is.
+  testutil::Key(main.focusWidget(), Qt::Key_C, {}, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().count(u'\n'), 3);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().split(u'\n')[0].count(u'\t'), 1);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
@@ -63,8 +64,9 @@ class OnScreen : public ::testing::Test {
   testutil::ModalAnswerer answerer{QMessageBox::Yes};
   sim::AdapterWithoutUnit com1{"/dev/ttyUSB0"};
   testutil::TempDir manuals;
-  std::unique_ptr<Program> program = std::make_unique<Program>(
-      config.path(), std::vector<std::string>{}, com1.ports, manuals.path());
+  std::unique_ptr<Program> program =
+      std::make_unique<Program>(config.path(), std::vector<std::string>{}, com1.ports,
+                                std::vector<std::filesystem::path>{manuals.path()});
   QStringList filters;
   bool save = false;
 };
@@ -96,10 +98,48 @@ TEST_F(OnScreen, F2AndF3OpenTheRealDialogsWithTheFiltersAndAskBeforeOverwriting)
   EXPECT_EQ(Find<QLineEdit>("EditOmez2").text(), "9000");
 }
 
+// The user's home for one test: HOME and the desktop's folder settings point into a fresh
+// folder, so the documents folder is HOME/Documents once that exists.
+class ScopedHome {
+ public:
+  ScopedHome() : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("HOME", QByteArray::fromStdString(dir.path().string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir.path() / ".config").string()));
+  }
+  ~ScopedHome() {
+    qputenv("HOME", home_);
+    qputenv("XDG_CONFIG_HOME", config_);
+  }
+  ScopedHome(const ScopedHome&) = delete;
+  ScopedHome& operator=(const ScopedHome&) = delete;
+  QString Path(const char* sub = nullptr) const {
+    return QString::fromStdString((sub != nullptr ? dir.path() / sub : dir.path()).string());
+  }
+  testutil::TempDir dir;
+
+ private:
+  QByteArray home_, config_;
+};
+
+// The text of a PDF as a reader selects and searches it.
+QString PdfText(const QString& pdf, int page = 0) {
+  QProcess pdftotext;
+  QStringList args{QStringLiteral("-layout")};
+  if (page > 0)
+    args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+         << QString::number(page);
+  pdftotext.start(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-"));
+  pdftotext.waitForFinished();
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
 TEST_F(OnScreen, PrintAllWithoutAPrinterWritesOnePdfOfTheFourPagesWithTheStamp) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
   const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
   ASSERT_FALSE(pdftoppm.isEmpty()) << "poppler-utils is needed";
+  // No documents folder: the home folder takes the PDF, named after the program for a set
+  // that has no file yet.
+  const ScopedHome home;
   auto& tabs = Find<QTabWidget>("PageControl1");
   tabs.setCurrentIndex(3);
   Find<QAction>("MenuPrintAll").trigger();
@@ -107,11 +147,32 @@ TEST_F(OnScreen, PrintAllWithoutAPrinterWritesOnePdfOfTheFourPagesWithTheStamp) 
   EXPECT_EQ(tabs.count(), 4);
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(tabs.isTabVisible(i));
 
-  const QStringList pdfs = QDir(QString::fromStdString(config.path().string()))
-                               .entryList({QStringLiteral("print-*.pdf")}, QDir::Files);
+  EXPECT_TRUE(QDir(QString::fromStdString(config.path().string()))
+                  .entryList({QStringLiteral("*.pdf")}, QDir::Files)
+                  .isEmpty());
+  const QStringList pdfs = QDir(home.Path()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
   ASSERT_EQ(pdfs.size(), 1);
-  const QString pdf = QString::fromStdString(config.path().string()) + "/" + pdfs[0];
-  EXPECT_EQ(Find<QLabel>("LabelHlaseni").text(), "Printed to " + pdf);
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^Zarvell-20\\d\\d-\\d\\d-\\d\\d-\\d{6}\\.pdf$"))
+                  .match(pdfs[0])
+                  .hasMatch())
+      << pdfs[0].toStdString();
+  const QString pdf = home.Path() + "/" + pdfs[0];
+  EXPECT_EQ(Find<QLabel>("LabelHlaseni").text().toStdString(), ("Printed to " + pdf).toStdString());
+
+  // The sheets are drawn, not pictured: each page's own texts can be selected and searched
+  // (the tab bar alone is a picture).
+  const char* const pageTexts[4][2] = {{"Limiter [rpm]", "11000"},
+                                       {"Motorbike type", "Pulses per revolution"},
+                                       {"Interpolation", "Base advance"},
+                                       {"Servo enable", "RPM = ---"}};
+  for (int page = 1; page <= 4; ++page) {
+    const QString text = PdfText(pdf, page);
+    EXPECT_TRUE(text.contains(QStringLiteral("Date and time of printing:"))) << page;
+    for (const char* expected : pageTexts[page - 1]) {
+      EXPECT_TRUE(text.contains(QLatin1String(expected))) << page << " lacks " << expected << ":\n"
+                                                          << text.toStdString();
+    }
+  }
 
   // Pictures of the pages, for the eye and for a check that each differs from the others.
   const QString out = QStringLiteral(ZARVELL_QT_TEST_OUTPUT);
@@ -140,6 +201,34 @@ TEST_F(OnScreen, PrintAllWithoutAPrinterWritesOnePdfOfTheFourPagesWithTheStamp) 
   for (int a = 0; a < 4; ++a) {
     for (int b = a + 1; b < 4; ++b) EXPECT_NE(pages[a], pages[b]) << a << " " << b;
   }
+}
+
+TEST_F(OnScreen, PrintingWithoutAPrinterNamesThePdfAfterTheSetInTheDocumentsFolder) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+  const ScopedHome home;
+  ASSERT_TRUE(QDir().mkpath(home.Path("Documents")));
+  Answer(QString::fromStdString((config.path() / "track day").string()));
+  Press(Qt::Key_F2);
+  Find<QTabWidget>("PageControl1").setCurrentIndex(0);
+  auto& limiter = Find<QLineEdit>("EditOmez2");
+  limiter.selectAll();
+  QTest::keyClicks(&limiter, QStringLiteral("9000"));
+  Find<QAction>("MenuPrint").trigger();
+  Find<QAction>("MenuPrint").trigger();
+  const QStringList pdfs =
+      QDir(home.Path("Documents")).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+  ASSERT_EQ(pdfs.size(), 2);
+  // The second print of the same second, if it was one, does not replace the first.
+  EXPECT_TRUE(pdfs[0].startsWith(QStringLiteral("track day-"))) << pdfs[0].toStdString();
+  EXPECT_TRUE(pdfs[1].startsWith(QStringLiteral("track day-"))) << pdfs[1].toStdString();
+  const QString last = QDir(home.Path("Documents")).absoluteFilePath(pdfs.back());
+  const QString shown = Find<QLabel>("LabelHlaseni").text();
+  EXPECT_TRUE(shown == "Printed to " + home.Path("Documents") + "/" + pdfs[0] ||
+              shown == "Printed to " + last)
+      << shown.toStdString();
+  const QString text = PdfText(last);
+  EXPECT_TRUE(text.contains(QStringLiteral("9000"))) << text.toStdString();
+  EXPECT_TRUE(QDir(home.Path()).entryList({QStringLiteral("*.pdf")}, QDir::Files).isEmpty());
 }
 
 struct DocumentCatcher : QObject {

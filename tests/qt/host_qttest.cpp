@@ -39,7 +39,7 @@ class HostTest : public ::testing::Test {
   ui::ControlModel model{kTestDesign};
   RecordingWindow window{model};
   EventHub hub;
-  QtHost host{hub, {}};
+  QtHost host{hub};
   std::unique_ptr<FormView> view = BuildForm(model, window, FormRoot::MainWindow, nullptr);
 };
 

@@ -1,6 +1,7 @@
 # Sourced by the tests that drive the real program with xdotool: a virtual X server of its own
 # and the program on it, with its settings in "$dir/config" (which the caller fills first).
-#   start_program PROGRAM   sets DISPLAY, $window (the main window) and $program_pid
+#   start_program PROGRAM   sets DISPLAY, $window (the main window) and $program_pid, on a
+#                           screen of $screen (1280x1024x24 when unset)
 #   start_on_map_page PROGRAM UNIT_SIM
 #                           the same on the map page, with a simulated unit held at 4300 rpm
 #                           and 35 % throttle on COM1
@@ -8,7 +9,7 @@
 
 start_program() {
   local display=:$((90 + RANDOM % 400))
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$display" -screen 0 "${screen:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
   export DISPLAY=$display
   for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
   mkdir -p -m 700 "$dir/runtime"

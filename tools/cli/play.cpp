@@ -6,6 +6,8 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "fileio/files.h"
@@ -122,8 +124,8 @@ class Player {
       w_.host.SetClipboardText(DecodeEscapes(TextAfterWord(line, "clipboard")));
     } else if (verb == "hold" && w.size() == 2) {
       Hold(w[1]);
-    } else if (verb == "key" && w.size() == 2) {
-      ui::DeliverClick(c, w_.form, MenuItemWithShortcut(w[1]));
+    } else if (verb == "key" && (w.size() == 2 || w.size() == 3)) {
+      Key(w);
     } else if (verb == "answer" && w.size() == 2) {
       w_.host.QueueAnswer(Answer(w[1]));
     } else if (verb == "dialog" && w.size() >= 2) {
@@ -205,6 +207,46 @@ class Player {
     } else {
       c.SetText(control, w_.host.ClipboardText());
     }
+  }
+
+  // A menu shortcut, or a navigation key on the control with the focus (or on the named one,
+  // which takes the focus first).
+  void Key(const Words& w) {
+    ui::ControlModel& c = w_.form.controls();
+    const std::optional<Navigation> navigation = NavigationNamed(w[1]);
+    if (!navigation) {
+      if (w.size() == 3) throw ScriptError{"only a navigation key names a control"};
+      ui::DeliverClick(c, w_.form, MenuItemWithShortcut(w[1]));
+      return;
+    }
+    if (w.size() == 3) c.SetFocus(Control(w, 2));
+    ui::DeliverNavigationKey(c, w_.form, c.focus(), navigation->key, navigation->extend);
+  }
+
+  struct Navigation {
+    ui::NavigationKey key;
+    bool extend;
+  };
+  static std::optional<Navigation> NavigationNamed(std::string_view keys) {
+    using K = ui::NavigationKey;
+    static constexpr std::pair<std::string_view, Navigation> kKeys[] = {
+        {"Ctrl+Tab", {K::NextPage, false}},
+        {"Ctrl+PgDn", {K::NextPage, false}},
+        {"Ctrl+Shift+Tab", {K::PreviousPage, false}},
+        {"Ctrl+PgUp", {K::PreviousPage, false}},
+        {"Ctrl+Left", {K::Left, false}},
+        {"Ctrl+Shift+Left", {K::Left, true}},
+        {"Ctrl+Right", {K::Right, false}},
+        {"Ctrl+Shift+Right", {K::Right, true}},
+        {"Ctrl+Up", {K::Up, false}},
+        {"Ctrl+Shift+Up", {K::Up, true}},
+        {"Ctrl+Down", {K::Down, false}},
+        {"Ctrl+Shift+Down", {K::Down, true}},
+    };
+    for (const auto& [name, navigation] : kKeys) {
+      if (name == keys) return navigation;
+    }
+    return std::nullopt;
   }
 
   ui::ControlIndex MenuItemWithShortcut(const std::string& keys) const {

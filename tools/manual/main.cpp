@@ -37,6 +37,10 @@ std::vector<QImage> PagePictures(const std::string& language) {
   Program program(config.path().toStdString(), std::vector<std::string>{language}, com1.ports);
   zarvell::qt::FormView& view = program.view();
   const zarvell::ui::ControlIndex notebook = view.model.Find("PageControl1");
+  // The whole window as designed: the offscreen platform's screen is narrower, and the window
+  // would open at the screen's size with its content scrolled.
+  const zarvell::ui::Rect design = view.model.Design(view.form).rect;
+  view.root->resize(design.width, design.height);
   std::vector<QImage> pictures;
   zarvell::qt::Settle(200);
   for (int page = 0; page < 4; ++page) {
