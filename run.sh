@@ -4,12 +4,16 @@
 #                   unit, with settings of its own so the user's are left alone (on a machine
 #                   without a display: take pictures of its window instead)
 #   ./run.sh test   install what is needed, build, and run every test, normally and under the
-#                   address and undefined-behaviour sanitizers
+#                   address and undefined-behaviour sanitizers, then the Windows programs
+#                   cross-built and tested under wine
+#   ./run.sh windows
+#                   cross-build the Windows programs (zarvell-cli.exe) into build-win
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-dejavu-core xvfb xauth xdotool x11-apps netpbm poppler-utils)
+  qt6-base-dev fonts-dejavu-core xvfb xauth xdotool x11-apps netpbm poppler-utils
+  g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 install_packages() {
   local missing=() package
@@ -34,13 +38,26 @@ build() {
   cmake --build "$dir" -j "$(nproc)"
 }
 
+# The Windows programs, static 64-bit, with MinGW-w64 (the window is not built: no Qt for Windows).
+build_windows() {
+  build build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DZARVELL_QT=OFF -DZARVELL_BENCH=OFF
+}
+
 case "${1:-}" in
+  windows)
+    install_packages
+    build_windows
+    echo "Built build-win/zarvell-cli.exe"
+    ;;
   test)
     install_packages
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     ctest --test-dir build --output-on-failure -j "$(nproc)"
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DZARVELL_SANITIZE=ON -DZARVELL_BENCH=OFF
     ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+    build_windows
+    tests/windows/run_under_wine.sh build-win build
     ;;
   demo)
     install_packages
@@ -63,7 +80,7 @@ case "${1:-}" in
     fi
     ;;
   *)
-    echo "usage: ./run.sh demo | test" >&2
+    echo "usage: ./run.sh demo | test | windows" >&2
     exit 64
     ;;
 esac

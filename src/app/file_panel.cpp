@@ -5,6 +5,7 @@
 #include "design/main_controls.h"
 #include "design/texts/window_texts.h"
 #include "fileio/files.h"
+#include "fileio/paths.h"
 
 namespace zarvell {
 
@@ -19,8 +20,8 @@ constexpr char kExtension[] = "ign";
 // The caption names the file by its full path, whatever the dialog returned.
 std::string FullPath(const std::string& path) {
   std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-  return error ? path : absolute.lexically_normal().string();
+  const std::filesystem::path absolute = std::filesystem::absolute(PathFromUtf8(path), error);
+  return error ? path : Utf8Of(absolute.lexically_normal());
 }
 
 }  // namespace
@@ -84,7 +85,9 @@ void FilePanel::Open() {
     // Only a regular file: a pipe would block the window and a device never end.
     std::error_code error;
     const std::optional<std::string> text =
-        std::filesystem::is_regular_file(path, error) ? ReadWholeFile(path) : std::nullopt;
+        std::filesystem::is_regular_file(PathFromUtf8(path), error)
+            ? ReadWholeFile(PathFromUtf8(path))
+            : std::nullopt;
     readerSpoke_ = false;
     if (!text) {
       ShowFileError();
@@ -112,7 +115,9 @@ void FilePanel::Save() {
   parts_.edits.CommitForTransfer();
   // Replaced whole or not at all: a failed write keeps the previous file, and the window keeps
   // naming the file it named.
-  if (!WriteFileAtomically(path, WriteIgnFile(parts_.image))) return ShowFileError();
+  if (!WriteTextFileAtomically(PathFromUtf8(path), WriteIgnFile(parts_.image))) {
+    return ShowFileError();
+  }
   Remember(path);
   openName_ = path;
 }
@@ -120,7 +125,7 @@ void FilePanel::Save() {
 void FilePanel::Remember(const std::string& path) {
   parts_.texts[CurrentFileName] = path;
   ShowWindowCaption(parts_.texts, parts_.controls);
-  lastDir_ = std::filesystem::path(path).parent_path().string();
+  lastDir_ = Utf8Of(PathFromUtf8(path).parent_path());
 }
 
 void FilePanel::ShowFileError() {

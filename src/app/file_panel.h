@@ -8,6 +8,7 @@
 #include "app/edit_path.h"
 #include "app/status_line.h"
 #include "design/texts/text_table.h"
+#include "fileio/paths.h"
 #include "params/ign_file.h"
 #include "params/image.h"
 #include "ui/control_model.h"
@@ -27,8 +28,8 @@ class FilePanel final : private IgnMessageSink {
     EditPath& edits;
   };
   // `exeDirFile` is the file both exe-dir commands start their dialogs at.
-  FilePanel(Parts parts, std::filesystem::path exeDirFile)
-      : parts_(parts), exeDirFile_(std::move(exeDirFile)) {}
+  FilePanel(Parts parts, const std::filesystem::path& exeDirFile)
+      : parts_(parts), exeDirFile_(Utf8Of(exeDirFile)) {}
 
   // A click on one of the panel's controls; false for any other control.
   bool OnClick(ui::ControlIndex id);

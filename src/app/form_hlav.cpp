@@ -11,6 +11,7 @@
 #include "app/test_marker.h"
 #include "design/texts/window_texts.h"
 #include "fileio/files.h"
+#include "fileio/paths.h"
 #include "mapedit/live_highlight.h"
 #include "params/bindings.h"
 #include "params/presets.h"
@@ -126,7 +127,7 @@ void TFormHlav::MenuContensClick() {
   std::vector<std::filesystem::path> folders{std::filesystem::current_path(error)};
   folders.insert(folders.end(), paths_.manualDirs.begin(), paths_.manualDirs.end());
   const std::optional<std::filesystem::path> manual = FindManual(name, folders);
-  if (host_.OpenDocument(manual ? manual->string() : name)) return;
+  if (host_.OpenDocument(manual ? Utf8Of(*manual) : name)) return;
   const std::string text =
       manual ? NoPdfViewerText(process_.languageIndex, *manual) : texts_[MsgManualOpenError];
   host_.ShowMessage(text, kProductName, ui::MessageButtons::Ok);

@@ -62,7 +62,7 @@ void TFormHlav::SaveSettings() {
   std::filesystem::create_directories(paths_.settings.parent_path(), ignored);
   IniFile ini = IniFile::Load(paths_.settings);
   WriteWindowSettings(ini, CurrentSettings());
-  WriteFileAtomically(paths_.settings, ini.Serialize());
+  WriteTextFileAtomically(paths_.settings, ini.Serialize());
   SaveImageDump(paths_.imageDump, set_.image);
 }
 

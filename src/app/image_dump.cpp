@@ -37,7 +37,7 @@ void LoadImageDump(const std::filesystem::path& path, ParameterImage& image) {
 }
 
 void SaveImageDump(const std::filesystem::path& path, const ParameterImage& image) {
-  WriteFileAtomically(path, FormatImageDump(image));
+  WriteTextFileAtomically(path, FormatImageDump(image));
 }
 
 }  // namespace zarvell

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "design/texts/text_table.h"
+#include "fileio/paths.h"
 
 namespace zarvell {
 namespace {
@@ -22,14 +23,14 @@ std::optional<std::filesystem::path> FindManual(std::string_view name,
   for (const std::filesystem::path& folder : folders) {
     if (folder.empty()) continue;  // a place the program could not tell
     std::error_code error;
-    std::filesystem::path candidate = folder / name;
+    std::filesystem::path candidate = folder / PathFromUtf8(name);
     if (std::filesystem::is_regular_file(candidate, error)) return candidate;
   }
   return std::nullopt;
 }
 
 std::string NoPdfViewerText(std::uint8_t language, const std::filesystem::path& manual) {
-  return std::string(kNoPdfViewer[language < kLanguageCount ? language : 0]) + manual.string();
+  return std::string(kNoPdfViewer[language < kLanguageCount ? language : 0]) + Utf8Of(manual);
 }
 
 }  // namespace zarvell

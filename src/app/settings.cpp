@@ -1,10 +1,5 @@
 #include "app/settings.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
-
 #include "params/code_tables.h"
 
 namespace zarvell {
@@ -27,14 +22,6 @@ std::uint8_t PortIndexOfKey(int stored) {
   return static_cast<std::uint8_t>(static_cast<unsigned>(stored) - 1u);
 }
 
-std::filesystem::path HomeDir() {
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
-  if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir != nullptr) {
-    return user->pw_dir;
-  }
-  return {};
-}
-
 }  // namespace
 
 std::string SettingsFileName() {
@@ -44,15 +31,6 @@ std::string SettingsFileName() {
 ConfigPaths ConfigPathsIn(const std::filesystem::path& dir) {
   const std::string name = SettingsFileName();
   return {dir / name, dir / ("_" + name), dir / "test_brenik.txt", dir / "data.ign", {}};
-}
-
-std::filesystem::path DefaultConfigDir() {
-  // A relative XDG_CONFIG_HOME is invalid by the base-directory rules and is ignored, so the
-  // settings never depend on the working directory.
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg == '/') {
-    return std::filesystem::path(xdg) / "zarvell";
-  }
-  return HomeDir() / ".config" / "zarvell";
 }
 
 void ReadWindowSettings(const IniFile& ini, WindowSettings& values) {

@@ -30,7 +30,8 @@ struct ConfigPaths {
 
 // The files in `dir`.
 ConfigPaths ConfigPathsIn(const std::filesystem::path& dir);
-// $XDG_CONFIG_HOME/zarvell, or ~/.config/zarvell when XDG_CONFIG_HOME is unset or empty.
+// The system's own (src/platform/<system>/app): $XDG_CONFIG_HOME/zarvell, or ~/.config/zarvell
+// when XDG_CONFIG_HOME is unset or empty; on Windows %APPDATA%\Zarvell.
 std::filesystem::path DefaultConfigDir();
 
 // The values the settings file keeps. The port indices and the language are stored as bytes

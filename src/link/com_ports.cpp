@@ -9,18 +9,6 @@ namespace {
 
 constexpr std::string_view kPortsSection = "PORTS";
 
-struct DeviceFamily {
-  int firstComNumber;
-  int count;
-  std::string_view prefix;
-};
-
-constexpr DeviceFamily kFamilies[] = {
-    {1, 10, "/dev/ttyUSB"},
-    {11, 10, "/dev/ttyACM"},
-    {21, 11, "/dev/ttyS"},
-};
-
 std::string ComKey(int comNumber) {
   return "COM" + std::to_string(comNumber);
 }
@@ -46,10 +34,8 @@ std::optional<int> ComNumberOf(std::string_view name) {
 }  // namespace
 
 ComPortMap::ComPortMap() {
-  for (const DeviceFamily& family : kFamilies) {
-    for (int i = 0; i < family.count; ++i) {
-      paths_[family.firstComNumber + i] = std::string(family.prefix) + std::to_string(i);
-    }
+  for (int number = kFirstComNumber; number <= kLastComNumber; ++number) {
+    paths_[number] = DefaultDevicePath(number);
   }
 }
 
@@ -68,7 +54,7 @@ const std::string& ComPortMap::DevicePath(int comNumber) const {
 }
 
 std::optional<std::string> ResolvePortName(std::string_view name, const ComPortMap& ports) {
-  if (!name.empty() && name.front() == '/') return std::string(name);
+  if (IsDevicePath(name)) return std::string(name);
   if (const std::optional<int> number = ComNumberOf(name)) return ports.DevicePath(*number);
   return std::nullopt;
 }

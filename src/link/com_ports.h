@@ -1,7 +1,8 @@
 // Which device stands behind each COM number. The menu and the label speak of COM1..COM31 as the
-// unit's users know them; on this platform each number names a device path: USB serial adapters
-// first, then USB modems (CDC ACM), then the built-in UARTs. The settings file can point any
-// number at another path, e.g. a stable /dev/serial/by-id/ name.
+// unit's users know them. On Windows COM n is the system's COMn. On POSIX systems each number
+// names a device path: USB serial adapters first, then USB modems (CDC ACM), then the built-in
+// UARTs. The settings file can point any number at another device, e.g. a stable
+// /dev/serial/by-id/ name.
 #pragma once
 
 #include <array>
@@ -20,8 +21,7 @@ inline constexpr int kLastComNumber = 31;
 
 class ComPortMap {
  public:
-  // The default paths: COM1..COM10 = /dev/ttyUSB0..9, COM11..COM20 = /dev/ttyACM0..9,
-  // COM21..COM31 = /dev/ttyS0..10.
+  // The system's devices (DefaultDevicePath).
   ComPortMap();
   // The defaults, with the non-blank keys COM1..COM31 of section PORTS put in their place.
   static ComPortMap FromSettings(const IniFile& settings);
@@ -34,8 +34,16 @@ class ComPortMap {
   std::array<std::string, kLastComNumber + 1> paths_;
 };
 
+// The system's own (src/platform/<system>/link/com_port_names.cpp):
+// The device of COM `comNumber` (1..31) when the settings name none: "COMn" on Windows; on POSIX
+// COM1..COM10 = /dev/ttyUSB0..9, COM11..COM20 = /dev/ttyACM0..9, COM21..COM31 = /dev/ttyS0..10.
+std::string DefaultDevicePath(int comNumber);
+// Whether `name` is a device path to be taken as it is: one starting with '/' on POSIX, with
+// "\\" (as "\\.\COM12") on Windows.
+bool IsDevicePath(std::string_view name);
+
 // A port named on the command line: "COM5" in any letter case (1..31) gives the mapped path, a
-// name starting with '/' is a path taken as it is; anything else is not a port name.
+// device path (IsDevicePath) is taken as it is; anything else is not a port name.
 std::optional<std::string> ResolvePortName(std::string_view name, const ComPortMap& ports);
 
 }  // namespace zarvell::link

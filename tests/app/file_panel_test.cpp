@@ -21,8 +21,10 @@ TEST(FilePanel, SaveWritesTheFileOfTheSetOnScreenByteForByte) {
   HeadlessWindow w(dir.path());
   w.host.QueuePath((dir.path() / "start.ign").string());
   w.Click(MenuSave);
-  EXPECT_EQ(testutil::Slurp(dir.path() / "start.ign"),
-            testutil::Slurp(std::string(ZARVELL_TEST_DATA) + "/startup_bike20.ign"));
+  // A text file in the system's line ends: LF, or CR LF on Windows.
+  EXPECT_EQ(
+      testutil::Slurp(dir.path() / "start.ign"),
+      WithSystemLineEnds(testutil::Slurp(std::string(ZARVELL_TEST_DATA) + "/startup_bike20.ign")));
   EXPECT_TRUE(w.host.messages().empty());
 }
 

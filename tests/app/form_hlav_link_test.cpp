@@ -303,15 +303,16 @@ TEST(PortSearch, SkipsAbsentPortsOnePerTickUntilTheUnitAnswers) {
   testutil::TempDir dir;
   dir.Write("Zarvell_v75.ini", AutoSettings(1));
   HeadlessWindow w(dir.path(), {}, HeadlessWindow::Com1::Absent);
-  w.ports.Attach("/dev/ttyUSB4", w.unit);
-  EXPECT_EQ(w.ports.OpenAttempts(), (std::vector<std::string>{"/dev/ttyUSB0"}));
+  w.ports.Attach(link::DefaultDevicePath(5), w.unit);
+  EXPECT_EQ(w.ports.OpenAttempts(), (std::vector<std::string>{link::DefaultDevicePath(1)}));
   w.Tick(4);
   EXPECT_EQ(w.ports.OpenAttempts(),
-            (std::vector<std::string>{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2",
-                                      "/dev/ttyUSB3", "/dev/ttyUSB4"}));
+            (std::vector<std::string>{link::DefaultDevicePath(1), link::DefaultDevicePath(2),
+                                      link::DefaultDevicePath(3), link::DefaultDevicePath(4),
+                                      link::DefaultDevicePath(5)}));
   EXPECT_EQ(w[LabelCom].caption, "COM= COM5");
   w.Tick(60);
-  EXPECT_EQ(w.ports.OpenAttempts().back(), "/dev/ttyUSB4");
+  EXPECT_EQ(w.ports.OpenAttempts().back(), link::DefaultDevicePath(5));
   EXPECT_EQ(w.ports.OpenAttempts().size(), 5u) << "the first reply stopped the search";
   EXPECT_FALSE(w[LabelSpojeni].visible);
   EXPECT_TRUE(w.host.messages().empty()) << "the search reports no failed open";
@@ -325,7 +326,7 @@ TEST(PortSearch, HoldsASilentPortThirtyTicksAndWrapsAfterCom31) {
   w.Tick(29);
   EXPECT_EQ(w.ports.OpenAttempts().size(), atStart);
   w.Tick();
-  EXPECT_EQ(w.ports.OpenAttempts().back(), "/dev/ttyUSB1");
+  EXPECT_EQ(w.ports.OpenAttempts().back(), link::DefaultDevicePath(2));
 
   testutil::TempDir other;
   other.Write("Zarvell_v75.ini", AutoSettings(30));
@@ -334,7 +335,8 @@ TEST(PortSearch, HoldsASilentPortThirtyTicksAndWrapsAfterCom31) {
   const auto& tried = wrap.ports.OpenAttempts();
   ASSERT_GE(tried.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(tried.end() - 3, tried.end()),
-            (std::vector<std::string>{"/dev/ttyS9", "/dev/ttyS10", "/dev/ttyUSB0"}));
+            (std::vector<std::string>{link::DefaultDevicePath(30), link::DefaultDevicePath(31),
+                                      link::DefaultDevicePath(1)}));
 }
 
 TEST(PortChoice, AnAbsentChosenPortIsReportedOnceThenRetriedQuietly) {
@@ -348,8 +350,9 @@ TEST(PortChoice, AnAbsentChosenPortIsReportedOnceThenRetriedQuietly) {
   EXPECT_TRUE(w[MenuCom3].checked);
   EXPECT_FALSE(w[MenuCom1].checked);
   w.Tick(90);  // the link was lost already: a retry every 30 ticks
-  EXPECT_EQ(
-      std::count(w.ports.OpenAttempts().begin(), w.ports.OpenAttempts().end(), "/dev/ttyUSB2"), 4);
+  EXPECT_EQ(std::count(w.ports.OpenAttempts().begin(), w.ports.OpenAttempts().end(),
+                       link::DefaultDevicePath(3)),
+            4);
   EXPECT_EQ(w.host.messages().size(), 1u);
 }
 
@@ -367,7 +370,7 @@ TEST(PortChoice, SettingsNameTheDeviceOfAComNumber) {
   HeadlessWindow w(dir.path());
   EXPECT_EQ(w.ports.OpenAttempts().back(), "/dev/serial/by-id/unit");
   EXPECT_EQ(w[MenuCom5].hint, "/dev/serial/by-id/unit");
-  EXPECT_EQ(w[MenuCom6].hint, "/dev/ttyUSB5");
+  EXPECT_EQ(w[MenuCom6].hint, link::DefaultDevicePath(6));
   EXPECT_EQ(w[LabelCom].caption, "COM= COM5");
 }
 

@@ -1,8 +1,6 @@
 // A fresh directory for one test, removed with everything in it when the test ends.
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,14 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "fileio/files.h"
+#include "fileio/paths.h"
+
 namespace zarvell::testutil {
 
 class TempDir {
  public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zarvell-test-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
+  TempDir() { path_ = MakeTemporaryFolder("zarvell-test").value(); }
   ~TempDir() { std::filesystem::remove_all(path_); }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
@@ -25,7 +23,7 @@ class TempDir {
   const std::filesystem::path& path() const { return path_; }
 
   std::filesystem::path Write(const std::string& name, std::string_view content) const {
-    const std::filesystem::path file = path_ / name;
+    const std::filesystem::path file = path_ / PathFromUtf8(name);
     std::ofstream(file, std::ios::binary) << content;
     return file;
   }
@@ -34,7 +32,7 @@ class TempDir {
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-      names.push_back(entry.path().filename().string());
+      names.push_back(Utf8Of(entry.path().filename()));
     }
     return names;
   }

@@ -8,6 +8,7 @@
 #include "diff_command.h"
 #include "doctor.h"
 #include "fileio/files.h"
+#include "fileio/paths.h"
 #include "link_commands.h"
 #include "params/bindings.h"
 #include "params/ign_file.h"
@@ -151,14 +152,14 @@ int Play(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   std::size_t at = 1;
   std::filesystem::path config;
   if (args.size() > 2 && args[1] == "--config") {
-    config = args[2];
+    config = PathFromUtf8(args[2]);
     at = 3;
   }
   if (args.size() < at + 1 || args.size() > at + 2) {
     return Usage(err, "usage: zarvell-cli play [--config DIR] SCRIPT [ARG]");
   }
   const std::string& file = args[at];
-  const std::optional<std::string> script = ReadWholeFile(file);
+  const std::optional<std::string> script = ReadWholeFile(PathFromUtf8(file));
   if (!script) {
     if (!ReportNotRegular(file, err))
       err << "zarvell-cli: " << file << ": cannot open the script\n";
@@ -166,7 +167,7 @@ int Play(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   }
   std::error_code error;
   if (!config.empty() && !std::filesystem::create_directories(config, error) && error) {
-    err << "zarvell-cli: " << config.string() << ": cannot create the folder\n";
+    err << "zarvell-cli: " << Utf8Of(config) << ": cannot create the folder\n";
     return kExitCannotOpen;
   }
   const std::span<const std::string> windowArgs(args.begin() + static_cast<long>(at) + 1,

@@ -1,6 +1,5 @@
 #include "doctor_probe.h"
 
-#include "link/posix_serial_port.h"
 #include "link/unit_info.h"
 #include "runner.h"
 
@@ -14,10 +13,8 @@ std::string Versions(int unitVersion) {
 
 }  // namespace
 
-ProbeResult Probe(const std::filesystem::path& device,
-                  std::vector<std::filesystem::path> lockFolders) {
-  link::PosixSerialPort port(std::move(lockFolders));
-  if (!port.Open(device.string())) {
+ProbeResult Probe(link::SerialPort& port, const std::string& device) {
+  if (!port.Open(device)) {
     return {false, "cannot be opened: it has gone, is no serial port, or another program has it"};
   }
   Session session(kStartupBike);

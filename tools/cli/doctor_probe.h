@@ -2,9 +2,9 @@
 // request, then the identification block that opens a read. Nothing is written to the unit.
 #pragma once
 
-#include <filesystem>
 #include <string>
-#include <vector>
+
+#include "link/serial_port.h"
 
 namespace zarvell::cli::doctor {
 
@@ -13,9 +13,7 @@ struct ProbeResult {
   std::string text;  // what happened, for the report: "a unit answers: ..."
 };
 
-// Opens `device` (taking its lock file in `lockFolders`) and gives up after about two seconds
-// of silence.
-ProbeResult Probe(const std::filesystem::path& device,
-                  std::vector<std::filesystem::path> lockFolders);
+// Opens `device` on `port` and gives up after about two seconds of silence.
+ProbeResult Probe(link::SerialPort& port, const std::string& device);
 
 }  // namespace zarvell::cli::doctor

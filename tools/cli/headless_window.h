@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/form_hlav.h"
+#include "link/com_ports.h"
 #include "sim/in_process_ports.h"
 #include "sim/unit_sim.h"
 #include "ui/form_events.h"
@@ -19,7 +20,8 @@ namespace zarvell {
 
 class HeadlessWindow {
  public:
-  static constexpr char kCom1[] = "/dev/ttyUSB0";
+  // The device of COM1 on this system.
+  inline static const std::string kCom1 = link::DefaultDevicePath(1);
   enum class Com1 { Adapter, Absent };
 
   explicit HeadlessWindow(const std::filesystem::path& configDir,

@@ -10,11 +10,12 @@
 #include "design/texts/messages.h"
 #include "fileio/files.h"
 #include "fileio/ini_file.h"
+#include "fileio/paths.h"
 #include "link/block_transfer.h"
 #include "link/com_link.h"
 #include "link/com_ports.h"
 #include "link/monitor_reply.h"
-#include "link/posix_serial_port.h"
+#include "link/system_serial_port.h"
 #include "monitor_log.h"
 #include "params/ign_file.h"
 #include "runner.h"
@@ -143,11 +144,11 @@ int Monitor(const Options& options, Runner& runner, Session& session, const Text
     }
     // Written as it goes, not replaced: a pipe or a device in its place is left alone (and a
     // pipe with no reader would hold the open up for good).
-    if (!IsSaveTarget(options.log)) {
+    if (!IsSaveTarget(PathFromUtf8(options.log))) {
       ReportNotRegular(options.log, err);
       return kExitCannotOpen;
     }
-    log.open(options.log, std::ios::binary | std::ios::trunc);
+    log.open(PathFromUtf8(options.log), std::ios::binary | std::ios::trunc);
     if (!(log << kLogHeader << '\n' << std::flush)) {
       err << "zarvell-cli: " << options.log << ": cannot write the log\n";
       return kExitCannotOpen;
@@ -183,13 +184,13 @@ template <typename Work>
 int OnUnit(const std::string& device, Session& session, std::ostream& err, Work work) {
   const TextTable texts = EnglishMessages();
   const StopOnSignals stop;  // outlives the port, which must close first
-  link::PosixSerialPort port;
+  const std::unique_ptr<link::SerialPort> port = link::MakeSystemSerialPort();
   const std::string where = "zarvell-cli: " + device + ": ";
-  if (!port.Open(device)) {
+  if (!port->Open(device)) {
     err << where << texts[MsgComOpenError] << '\n';
     return kExitNoPort;
   }
-  Runner runner(port, session);
+  Runner runner(*port, session);
   return work(runner, texts, where);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "arguments.h"
 #include "cli.h"
 #include "session.h"
 #ifdef ZARVELL_PICTURES
@@ -10,7 +11,7 @@
 #endif
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = zarvell::cli::ProgramArguments(argc, argv);
 #ifdef ZARVELL_PICTURES
   zarvell::qt::PngPictures pictures;
   const int status = zarvell::RunCli(args, std::cout, std::cerr, &pictures);

@@ -1,7 +1,5 @@
 #include "play.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +11,7 @@
 #include <vector>
 
 #include "fileio/files.h"
+#include "fileio/paths.h"
 #include "headless_window.h"
 #include "play_print.h"
 #include "play_words.h"
@@ -34,9 +33,9 @@ Words Split(std::string_view line) {
 class TemporaryFolder {
  public:
   TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zarvell-play-XXXXXX");
-    if (mkdtemp(pattern.data()) == nullptr) throw ScriptError{"cannot create a temporary folder"};
-    path_ = pattern;
+    const std::optional<std::filesystem::path> folder = MakeTemporaryFolder("zarvell-play");
+    if (!folder) throw ScriptError{"cannot create a temporary folder"};
+    path_ = *folder;
   }
   ~TemporaryFolder() {
     std::error_code ignored;
@@ -56,7 +55,7 @@ class Player {
          std::ostream& out)
       : w_(configDir, std::vector<std::string>(args.begin(), args.end())),
         out_(out),
-        configDir_(configDir.string()) {}
+        configDir_(Utf8Of(configDir)) {}
 
   // False once the window has closed. An exception that leaves one of the window's handlers is
   // shown in a message box, as the program's event loop does, and the script goes on.
@@ -85,6 +84,18 @@ class Player {
   static std::string Replace(std::string text, std::string_view from, std::string_view to) {
     for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
       text.replace(at, from.size(), to);
+    return text;
+  }
+
+  // Paths below $CONFIG printed with '/' on every system, so that a script's output is the same
+  // on Windows, whose paths the window shows with '\\'.
+  static std::string PortableFolder(std::string text) {
+    for (auto at = text.find("$CONFIG"); at != std::string::npos; at = text.find("$CONFIG", at)) {
+      for (at += 7; at < text.size() && text[at] != ' ' && text[at] != '\n' && text[at] != '|';
+           ++at) {
+        if (text[at] == '\\') text[at] = '/';
+      }
+    }
     return text;
   }
 
@@ -146,7 +157,7 @@ class Player {
     } else if (verb == "print" && w.size() >= 2) {
       std::ostringstream text;
       PrintQuery(w, w_, text);
-      out_ << Replace(text.str(), configDir_, "$CONFIG");
+      out_ << PortableFolder(Replace(text.str(), configDir_, "$CONFIG"));
     } else {
       throw ScriptError{"unknown command or wrong number of words"};
     }
@@ -169,8 +180,10 @@ class Player {
     return at + 1 < line.size() ? line.substr(at + 1) : std::string_view{};
   }
   static void AppendLine(const std::string& path, std::string_view text) {
-    if (!IsSaveTarget(path)) throw ScriptError{path + " is not a regular file; left alone"};
-    std::ofstream file(path, std::ios::app | std::ios::binary);
+    if (!IsSaveTarget(PathFromUtf8(path))) {
+      throw ScriptError{path + " is not a regular file; left alone"};
+    }
+    std::ofstream file(PathFromUtf8(path), std::ios::app | std::ios::binary);
     if (!(file << text << '\n')) throw ScriptError{"cannot write " + path};
   }
   // Everything after the command word and the blanks that follow it.

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "fileio/files.h"
+#include "fileio/paths.h"
 #include "params/code_tables.h"
 #include "residency_draw.h"
 #include "session.h"
@@ -67,9 +68,11 @@ void PrintTable(const Residency& r, std::ostream& out) {
 
 // "run.png" gives "run-time.png" for the picture over time.
 std::string TimePicturePath(const std::string& png) {
-  const std::filesystem::path path(png);
-  return (path.parent_path() / (path.stem().string() + "-time" + path.extension().string()))
-      .string();
+  const std::filesystem::path path = PathFromUtf8(png);
+  std::filesystem::path name = path.stem();
+  name += "-time";
+  name += path.extension();
+  return Utf8Of(path.parent_path() / name);
 }
 
 }  // namespace
@@ -111,7 +114,7 @@ int ResidencyCommand(const std::vector<std::string>& args, std::ostream& out, st
                      ui::PictureWriter* pictures) {
   const std::optional<Options> o = Parse(args);
   if (!o) return Usage(err, "usage: zarvell-cli residency FILE.csv [--set A.ign] [--png OUT.png]");
-  const std::optional<std::string> text = ReadWholeFile(o->log);
+  const std::optional<std::string> text = ReadWholeFile(PathFromUtf8(o->log));
   if (!text) {
     if (!ReportNotRegular(o->log, err))
       err << "zarvell-cli: " << o->log << ": cannot open the log\n";

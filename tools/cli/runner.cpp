@@ -2,10 +2,10 @@
 
 #include <csignal>
 
+#include "stop_signals.h"
+
 namespace zarvell::cli {
 namespace {
-
-constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // The signal that asked the run to stop, 0 while none has: all a handler may safely do.
 volatile std::sig_atomic_t stopSignal = 0;

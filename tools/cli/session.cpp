@@ -6,6 +6,7 @@
 
 #include "design/texts/messages.h"
 #include "fileio/files.h"
+#include "fileio/paths.h"
 #include "params/ign_file.h"
 #include "params/presets.h"
 #include "params/set_limits.h"
@@ -37,7 +38,7 @@ Session::Session(std::uint8_t bike) {
 }
 
 int ReadOver(const std::string& path, std::ostream& err, Session& session, ParameterImage* asRead) {
-  const std::optional<std::string> text = ReadWholeFile(path);
+  const std::optional<std::string> text = ReadWholeFile(PathFromUtf8(path));
   if (!text) {
     if (!ReportNotRegular(path, err)) err << "zarvell-cli: " << path << ": Open file error!\n";
     return kExitCannotOpen;
@@ -66,7 +67,7 @@ int RefuseOutOfRange(const std::string& path, const ParameterImage& image, std::
 
 bool ReportNotRegular(const std::string& path, std::ostream& err) {
   std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  const std::filesystem::file_status status = std::filesystem::status(PathFromUtf8(path), error);
   if (error || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) {
     return false;
   }

@@ -1,6 +1,7 @@
 // zarvell-cli doctor: why a unit does not answer, in plain words, with the fix for each finding.
 // It looks at the serial devices, their adapters and COM numbers, who may open them and who
 // holds them, the services known to grab serial adapters, and then asks whether a unit answers.
+// (Windows has its own doctor, tools/cli/win32/doctor.h, with the same RunDoctor.)
 #pragma once
 
 #include <sys/types.h>

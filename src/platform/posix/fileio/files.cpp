@@ -1,31 +1,13 @@
+// Files on POSIX systems: descriptors, mkstemp, fsync and rename.
 #include "fileio/files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 
 namespace zarvell {
-namespace {
-
-constexpr std::string_view kTempMark = ".zarvell-tmp-";
-constexpr std::size_t kTempRandom = 6;  // the characters mkstemp puts in for XXXXXX
-
-const std::filesystem::file_time_type kProgramStart = std::filesystem::file_time_type::clock::now();
-
-bool IsTempFileName(std::string_view name) {
-  if (name.size() <= kTempMark.size() + kTempRandom) return false;
-  const std::string_view random = name.substr(name.size() - kTempRandom);
-  const std::string_view mark = name.substr(name.size() - kTempRandom - kTempMark.size());
-  return mark.starts_with(kTempMark) && std::all_of(random.begin(), random.end(), [](char c) {
-           return std::isalnum(static_cast<unsigned char>(c)) != 0;
-         });
-}
-
-}  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   // Opened without waiting, so a pipe with no writer does not hold the open up; only a regular
@@ -105,10 +87,6 @@ bool IsSaveTarget(const std::filesystem::path& path) {
   return errno == ENOENT && (::lstat(path.c_str(), &entry) != 0 || S_ISLNK(entry.st_mode));
 }
 
-std::string TempFilePattern(const std::filesystem::path& path) {
-  return path.string() + std::string(kTempMark) + std::string(kTempRandom, 'X');
-}
-
 bool WriteFileAtomically(const std::filesystem::path& requested, std::string_view content) {
   const std::filesystem::path path = ResolveLink(requested);
   // The rename would put a regular file in place of a device or a pipe.
@@ -128,22 +106,8 @@ bool WriteFileAtomically(const std::filesystem::path& requested, std::string_vie
   return true;
 }
 
-std::filesystem::file_time_type ProgramStart() {
-  return kProgramStart;
-}
-
-void RemoveLeftoverTempFiles(const std::filesystem::path& folder,
-                             std::filesystem::file_time_type before) {
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-       it.increment(error)) {
-    if (!IsTempFileName(it->path().filename().string())) continue;
-    // A link or a folder of that name is not ours: we only ever make plain files.
-    std::error_code unreadable;
-    if (it->is_symlink(unreadable) || !it->is_regular_file(unreadable)) continue;
-    const auto changed = it->last_write_time(unreadable);
-    if (!unreadable && changed < before) std::filesystem::remove(it->path(), unreadable);
-  }
+std::string_view SystemLineEnd() {
+  return "\n";
 }
 
 }  // namespace zarvell

@@ -11,6 +11,7 @@
 #include "doctor_probe.h"
 #include "doctor_system.h"
 #include "fileio/ini_file.h"
+#include "link/posix_serial_port.h"
 #include "runner.h"
 #include "session.h"
 
@@ -121,7 +122,8 @@ int Examine(const Examination& examination, std::ostream& out) {
   for (const std::string& path : toAsk) {
     if (Stopped()) break;
     out << "  " << path << ": " << std::flush;
-    const ProbeResult result = Probe(tree.At(path), LockFolders(tree));
+    link::PosixSerialPort port(LockFolders(tree));
+    const ProbeResult result = Probe(port, tree.At(path).string());
     out << result.text << std::endl;
     answered |= result.answered;
   }
