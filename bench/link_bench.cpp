@@ -123,7 +123,7 @@ void BM_ProgramAndVerifyOverPty(benchmark::State& state) {
       ui::DeliverClick(form.controls(), form, BitBtnProgram);
       auto next = std::chrono::steady_clock::now();
       do {
-        next += std::chrono::milliseconds(55);
+        next += ui::kTickPeriod;
         std::this_thread::sleep_until(next);
         form.Timer1Timer();
         ++ticks;

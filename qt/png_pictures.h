@@ -3,11 +3,11 @@
 // wait for it and no display is needed.
 #pragma once
 
-#include "picture_writer.h"
+#include "ui/picture_writer.h"
 
 namespace zarvell::qt {
 
-class PngPictures final : public cli::PictureWriter {
+class PngPictures final : public ui::PictureWriter {
  public:
   bool WritePng(const std::string& path, ui::Size size,
                 const std::function<void(ui::Canvas&)>& draw) override;

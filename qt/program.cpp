@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "qt/qt_canvas.h"
 #include "qt/widgets.h"
+#include "ui/form_events.h"
 
 namespace zarvell::qt {
 
@@ -51,7 +52,7 @@ Program::Program(const std::filesystem::path& configDir, std::span<const std::st
   view_->root->show();
   host_.EndStartup();
   // The first tick comes after a complete start-up, even when start-up showed a message.
-  timer_.setInterval(55);
+  timer_.setInterval(ui::kTickPeriod);
   // Queued: Qt does not fire a timer again while its own handler runs, so a box opened inside a
   // tick would stop the ticks that must go on under it. The queued call returns to the timer at
   // once, and the box's event loop runs the next ones.

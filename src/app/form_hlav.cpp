@@ -27,22 +27,20 @@ TFormHlav::TFormHlav(ProcessState& process, ui::FormHost& host, link::SerialPort
       paths_(std::move(paths)),
       controls_(NewMainControls()),
       about_(process, host),
-      link_({controls_, host_, texts_, image_, status_, *this}, port),
-      map_({controls_, host_, texts_, image_, link_.live(), *this}),
-      view3d_({controls_, host_, image_, link_.live(), map_.selection(), redrawFlags_}),
-      graph_({controls_, host_, image_, link_.live(), *this, map_, view3d_, redrawFlags_,
+      link_({controls_, host_, texts_, set_.image, status_, *this}, port),
+      map_({controls_, host_, texts_, set_.image, link_.live(), *this}),
+      view3d_({controls_, host_, set_.image, link_.live(), map_.selection(), redrawFlags_}),
+      graph_({controls_, host_, set_.image, link_.live(), *this, map_, view3d_, redrawFlags_,
               process_.wheelGuard}),
-      files_({controls_, host_, texts_, image_, process_.ignReader, status_, *this},
+      files_({controls_, host_, texts_, set_.image, process_.ignReader, status_, *this},
              paths_.exeDirFile),
-      printer_({controls_, host_, texts_, process_.languageIndex, *this}) {
-  ResetAxisMemory(axisMemory_);
-}
+      printer_({controls_, host_, texts_, process_.languageIndex, *this}) {}
 
 void TFormHlav::FormCreate(std::span<const std::string> args) {
   link::ComLink& com = link_.comLink();
   link_.BuildComMenu(paths_.settings);
   com.comPortIndex = 1;
-  image_ = DefaultImage(kStartupBike);
+  set_.Replace(DefaultImage(kStartupBike));
 
   // Centred in the screen's part free of panels; LoadSettings fits it there.
   const ui::Rect area = host_.WorkArea();
@@ -104,14 +102,14 @@ void TFormHlav::Timer1Timer() {
   if (!status_.Countdown(printing_)) link_.MessageExpired();
   link_.Watchdog(printing_);
   link::LiveState& live = link_.live();
-  link::FindOperatingPoint(image_, controls_[CheckBoxTpsMapa].checked, live);
+  link::FindOperatingPoint(set_.image, controls_[CheckBoxTpsMapa].checked, live);
   HighlightOperatingPoint(live, controls_);
 }
 
 void TFormHlav::Sanitize() {
   link::ComLink& com = link_.comLink();
-  SanitizeImage(image_, axisMemory_, process_.axis,
-                {process_.languageIndex, com.comPortIndex, com.autoPortIndex});
+  set_.Validate(process_.axis);
+  ClampApplicationIndices({process_.languageIndex, com.comPortIndex, com.autoPortIndex});
 }
 
 void TFormHlav::SwitchLanguage(std::uint8_t language) {

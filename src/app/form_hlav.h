@@ -21,7 +21,7 @@
 #include "design/main_controls.h"
 #include "design/texts/text_table.h"
 #include "link/serial_port.h"
-#include "mapedit/sanitize.h"
+#include "mapedit/parameter_set.h"
 #include "params/image.h"
 #include "print/window_printer.h"
 #include "ui/control_model.h"
@@ -37,7 +37,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
 
   ui::ControlModel& controls() { return controls_; }
   const ui::ControlModel& controls() const { return controls_; }
-  const ParameterImage& image() const { return image_; }
+  const ParameterImage& image() const { return set_.image; }
   const TextTable& texts() const { return texts_; }
   TFormAbout& about() { return about_; }
   bool testMode() const { return testMode_; }
@@ -158,7 +158,7 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   ConfigPaths paths_;
   ui::ControlModel controls_;
   TFormAbout about_;
-  ParameterImage image_{};
+  ParameterSet set_;
   TextTable texts_{};
   StatusLine status_{controls_};
   LinkPanel link_;
@@ -167,7 +167,6 @@ class TFormHlav final : public ui::FormEvents, private EditPath, private print::
   GraphPanel graph_;
   FilePanel files_;
   print::WindowPrinter printer_;
-  AxisMemory axisMemory_{};
   std::uint32_t redrawFlags_ = kRedrawRelayout;  // the first tick lays the graphs out
   bool refreshGuard_ = false;                    // set while the image is copied into the controls
   bool bikeChanged_ = false;

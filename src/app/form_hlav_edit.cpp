@@ -16,7 +16,7 @@ namespace zarvell {
 using namespace design;
 
 void TFormHlav::ApplyEdit(EditFrom from) {
-  if (from == EditFrom::Field) axisMemory_.pinRequest = kPinFindMoved;
+  if (from == EditFrom::Field) set_.axisMemory.pinRequest = kPinFindMoved;
   if (from != EditFrom::Image) CommitControls();
   Sanitize();
   ShowImage();
@@ -27,13 +27,13 @@ void TFormHlav::ApplyEdit(EditFrom from) {
 void TFormHlav::CommitControls() {
   // The refresh itself moves controls; their events must not write a half-shown image back.
   if (refreshGuard_) return;
-  CommitImage(controls_, image_, testMode_);
+  CommitImage(controls_, set_.image, testMode_);
   ApplyViewRules();
 }
 
 void TFormHlav::ShowImage() {
   refreshGuard_ = true;
-  const RadioMoves moved = ShowImageControls(image_, controls_);
+  const RadioMoves moved = ShowImageControls(set_.image, controls_);
   // A radio group moved by the refresh fires its click as a user's choice would. It stores the
   // value the image already holds, so only the snapshot step can follow from it.
   if (moved.input1) RadioGroupInput1Click();
@@ -44,7 +44,8 @@ void TFormHlav::ShowImage() {
 }
 
 void TFormHlav::ApplyViewRules() {
-  const ViewInputs in = ReadViewInputs(controls_, image_, printing_, testMode_, link_.unitTexts());
+  const ViewInputs in =
+      ReadViewInputs(controls_, set_.image, printing_, testMode_, link_.unitTexts());
   redrawFlags_ |= zarvell::ApplyViewRules(in, controls_);
   // The table view shows the grid, and with it the selection drawn over it.
   if (controls_[ImageSelect].visible) map_.ShowGrid();
@@ -62,9 +63,9 @@ void TFormHlav::ShowArrivedImage() {
 }
 
 void TFormHlav::ShowDraggedImage(int pin) {
-  axisMemory_.pinRequest = pin;
+  set_.axisMemory.pinRequest = pin;
   Sanitize();
-  axisMemory_.pinRequest = kPinNone;
+  set_.axisMemory.pinRequest = kPinNone;
   ShowImage();
 }
 
@@ -74,7 +75,7 @@ void TFormHlav::ForgetFileName() {
 }
 
 void TFormHlav::ForgetPreviousSet() {
-  ResetAxisMemory(axisMemory_);
+  set_.NewSetInPlace();
 }
 
 void TFormHlav::AfterNewSet() {
@@ -110,7 +111,7 @@ void TFormHlav::CheckBoxZakazCteniClick() {
 
 void TFormHlav::StoreRadioChoice(ControlId group, std::size_t byte) {
   if (const int position = controls_[group].itemIndex; position >= 0) {
-    image_[byte] = static_cast<std::uint8_t>(position);
+    set_.image[byte] = static_cast<std::uint8_t>(position);
   }
   TakeSnapshot();
   ApplyViewRules();
@@ -119,14 +120,14 @@ void TFormHlav::StoreRadioChoice(ControlId group, std::size_t byte) {
 void TFormHlav::ComboBoxBikeChange() {
   // Only the two lists are taken; the preset decides the rest.
   const int bike = controls_[ComboBoxBike].itemIndex;
-  if (bike >= 0 && bike < kBikeCount) image_[field::BIKE] = BikeCodeAtPosition(bike);
+  if (bike >= 0 && bike < kBikeCount) set_.image[field::BIKE] = BikeCodeAtPosition(bike);
   const int method = controls_[ComboBoxSynchro].itemIndex;
-  if (method >= 0) image_[field::Synchro] = static_cast<std::uint8_t>(method);
+  if (method >= 0) set_.image[field::Synchro] = static_cast<std::uint8_t>(method);
   bikeChanged_ = true;
   // The hand-made wheel keeps everything; any other bike offers the default set first.
-  if (image_[field::BIKE] != SpecialBike) MenuNewClick();
-  const bool preset = image_[field::BIKE] != SpecialBike;
-  ApplyBikePreset(image_, bikeChanged_);
+  if (set_.image[field::BIKE] != SpecialBike) MenuNewClick();
+  const bool preset = set_.image[field::BIKE] != SpecialBike;
+  ApplyBikePreset(set_.image, bikeChanged_);
   ShowImage();
   if (preset) {
     AfterNewSet();
@@ -143,9 +144,9 @@ void TFormHlav::ServoStep(int direction) {
     if (direction > 0 && mv < 249) ++mv;
   };
   if (controls_[CheckBoxServoAll].checked) {
-    for (std::size_t i = 0; i < field::kAxisPoints; ++i) step(image_[field::SERVO_MV + i]);
+    for (std::size_t i = 0; i < field::kAxisPoints; ++i) step(set_.image[field::SERVO_MV + i]);
   } else {
-    step(image_[field::SERVO_MV + std::min<std::size_t>(link_.live().servoIndex, 9)]);
+    step(set_.image[field::SERVO_MV + std::min<std::size_t>(link_.live().servoIndex, 9)]);
   }
   ApplyEdit(EditFrom::Image);
 }
@@ -154,7 +155,7 @@ void TFormHlav::MenuNewClick() {
   const ui::MessageAnswer answer =
       host_.ShowMessage(texts_[MsgAskDefaults], kProductName, ui::MessageButtons::YesNoCancel);
   if (answer != ui::MessageAnswer::Yes) return;
-  LoadDefaults(image_, bikeChanged_);
+  LoadDefaults(set_.image, bikeChanged_);
   AfterNewSet();
   status_.Hide();
   ForgetFileName();

@@ -52,7 +52,7 @@ void TFormHlav::LoadSettings() {
   if (values.activePage >= 0 && values.activePage < kPageCount) {
     controls_.SetItemIndex(PageControl1, values.activePage);
   }
-  LoadImageDump(paths_.imageDump, image_);
+  LoadImageDump(paths_.imageDump, set_.image);
 }
 
 void TFormHlav::SaveSettings() {
@@ -63,7 +63,7 @@ void TFormHlav::SaveSettings() {
   IniFile ini = IniFile::Load(paths_.settings);
   WriteWindowSettings(ini, CurrentSettings());
   WriteTextFileAtomically(paths_.settings, ini.Serialize());
-  SaveImageDump(paths_.imageDump, image_);
+  SaveImageDump(paths_.imageDump, set_.image);
 }
 
 }  // namespace zarvell

@@ -14,12 +14,12 @@ std::uint8_t PageIndex(const ui::ControlModel& controls) {
 }  // namespace
 
 void TFormHlav::InitHistory() {
-  process_.undo.Init(image_, PageIndex(controls_));
+  process_.undo.Init(set_.image, PageIndex(controls_));
   UpdateUndoButtons();
 }
 
 void TFormHlav::TakeSnapshot() {
-  const bool changed = process_.undo.Record(image_, PageIndex(controls_));
+  const bool changed = process_.undo.Record(set_.image, PageIndex(controls_));
   if (changed) UpdateUndoButtons();
   if (process_.undo.ProgramAfterChange(changed, controls_[CheckBoxProgHned].checked)) {
     link_.StartProgramming();
@@ -51,8 +51,7 @@ void TFormHlav::SpeedButtonZnovuClick() {
 // was taken, so it is shown without a validation and without a new snapshot.
 void TFormHlav::ShowSnapshotStep() {
   const UndoHistory::Snapshot& snapshot = process_.undo.Current();
-  image_.block = snapshot.block;
-  ForgetPreviousSet();
+  set_.Replace({snapshot.block});
   ShowImage();
   if (snapshot.page != PageIndex(controls_)) controls_.SetItemIndex(PageControl1, snapshot.page);
   ShowImage();

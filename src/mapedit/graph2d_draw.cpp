@@ -244,11 +244,11 @@ std::string GraphHint(const TGraphAdv& g, const ParameterImage& image) {
     const int cell = image[field::AdvanceCell(static_cast<std::size_t>(g.activeRow),
                                               static_cast<std::size_t>(point))];
     std::snprintf(text, sizeof text, "  rpm=%i; advance=%i\u00B0%s",
-                  image[field::RPM_ADV + static_cast<std::size_t>(point)] * 100, cell, move);
+                  image.Shown(field::RPM_ADV + static_cast<std::size_t>(point)), cell, move);
   } else if (point == BASE_POINT) {
     std::snprintf(text, sizeof text, "  BASE advance=%i\u00B0%s", image[field::BASE_ADV], move);
   } else if (point == LIMITER_LINE) {
-    std::snprintf(text, sizeof text, "  Limiter=%i%s", image[field::LIMITER] * 100, move);
+    std::snprintf(text, sizeof text, "  Limiter=%i%s", image.Shown(field::LIMITER), move);
   } else {
     return {};
   }

@@ -18,7 +18,7 @@ void LayoutCommon(TGraphAdv& g, const ParameterImage& image, ui::ControlIndex su
   g.surfaceTop = 0;
   g.surfaceWidth = size.width;
   g.surfaceHeight = size.height;
-  const int m = std::max(image[field::RPM_ADV + 9], image[field::LIMITER]) * 100;
+  const int m = std::max(image.Shown(field::RPM_ADV + 9), image.Shown(field::LIMITER));
   g.rpmRange = (m + 900 + 2400) / 2500 * 2500;
   g.plotX0 = g.surfaceLeft + g.marginLeft;
   g.plotY0 = g.surfaceHeight - g.marginBottom;
@@ -87,7 +87,7 @@ CurvePoint PointOf(const TGraphAdv& g, const ParameterImage& image, int row, int
     p.degrees = image[field::BASE_ADV];
   } else {
     const int column = std::min(point, 9);
-    p.rpm = point == kRightEndPoint ? g.rpmRange : image[field::RPM_ADV + column] * 100;
+    p.rpm = point == kRightEndPoint ? g.rpmRange : image.Shown(field::RPM_ADV + column);
     p.degrees = Cell(image, row, column);
   }
   p.degrees += raise;
@@ -96,7 +96,7 @@ CurvePoint PointOf(const TGraphAdv& g, const ParameterImage& image, int row, int
 }
 
 int LimiterX(const TGraphAdv& g, const ParameterImage& image) {
-  return RpmX(g, image[field::LIMITER] * 100);
+  return RpmX(g, image.Shown(field::LIMITER));
 }
 
 }  // namespace zarvell

@@ -79,8 +79,8 @@ void Drag(GraphForm form, GraphContext& ctx, ui::Point at) {
 
   const int grabbed = g.grabbedPoint;
   if (grabbed >= 0) {
-    image[field::RPM_ADV + static_cast<std::size_t>(grabbed)] =
-        static_cast<std::uint8_t>(rpm / 100);
+    const std::size_t point = field::RPM_ADV + static_cast<std::size_t>(grabbed);
+    image[point] = StoreNumber(FieldAt(point).scale, rpm);
     const int row = form == GraphForm::Map ? g.activeRow : 9;
     const int delta = deg - Cell(image, row, grabbed);
     const bool shift = g.shiftHeld != 0;
@@ -97,7 +97,7 @@ void Drag(GraphForm form, GraphContext& ctx, ui::Point at) {
   } else if (grabbed == BASE_POINT) {
     image[field::BASE_ADV] = static_cast<std::uint8_t>(deg);
   } else if (grabbed == LIMITER_LINE) {
-    image[field::LIMITER] = static_cast<std::uint8_t>(rpm / 100);
+    image[field::LIMITER] = StoreNumber(FieldAt(field::LIMITER).scale, rpm);
   }
   ctx.edits.ShowDraggedImage(grabbed);
 

@@ -92,7 +92,7 @@ class Painter {
   }
   int BaseAdvance() const { return s_.image[field::BASE_ADV]; }
   float Rpm(int column) const {
-    return static_cast<float>(s_.image[field::RPM_ADV + static_cast<std::size_t>(column)] * 100);
+    return static_cast<float>(s_.image.Shown(field::RPM_ADV + static_cast<std::size_t>(column)));
   }
 
   // The corner at map column `column` (0..9) of throttle row `row`; without throttle rows

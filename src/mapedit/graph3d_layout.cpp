@@ -51,7 +51,7 @@ void Layout3D(TGraphAdv& g, const ParameterImage& image, TrackPositions angles,
   g.marginRight += half;
   g.plotWidth = g.surfaceWidth - g.surfaceLeft - g.marginLeft - g.marginRight;
 
-  const int lastRpm = std::max(image[field::RPM_ADV + 9], image[field::LIMITER]) * 100;
+  const int lastRpm = std::max(image.Shown(field::RPM_ADV + 9), image.Shown(field::LIMITER));
   g.rpmRange = (lastRpm + 900 + 2400) / 2500 * 2500;
   int top = image[field::BASE_ADV];
   for (std::size_t cell = 0; cell < 100; ++cell)

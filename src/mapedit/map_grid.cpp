@@ -74,14 +74,13 @@ void ShiftColumn(int column, int direction, ParameterImage& image) {
 
 bool CaptureTps0(std::uint16_t mv, ParameterImage& image) {
   if (mv < 100 || mv > 2500) return false;
-  image[field::Tps0] = static_cast<std::uint8_t>(mv / 10);
+  image[field::Tps0] = StoreNumber(FieldAt(field::Tps0).scale, int{mv});
   return true;
 }
 
 bool CaptureTps100(std::uint16_t mv, ParameterImage& image) {
   if (mv < 2500 || mv > 4900) return false;
-  // Stored as (mV - 2500) / 10, which is mV / 10 + 6 in the byte's arithmetic.
-  image[field::Tps100] = static_cast<std::uint8_t>((mv / 10 + 6) % 256);
+  image[field::Tps100] = StoreNumber(FieldAt(field::Tps100).scale, int{mv});
   return true;
 }
 

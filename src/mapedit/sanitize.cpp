@@ -105,12 +105,6 @@ void ClampThrottleCalibration(ParameterImage& image) {
   }
 }
 
-void ClampApplicationIndices(const ApplicationIndices& app) {
-  if (app.languageIndex > kLastLanguage) app.languageIndex = 0;
-  if (app.comPortIndex >= kComPortLimit) app.comPortIndex = 0;
-  if (app.autoPortIndex >= kAutoPortLimit) app.autoPortIndex = 0;
-}
-
 // The lobe numbers must name a lobe of the rotor, and only methods that read a second pick-up
 // may take an edge from it.
 void ClampSynchronization(ParameterImage& image) {
@@ -147,13 +141,23 @@ void PushNeighbour(std::span<std::uint8_t, 10> axis, AxisMemory& memory, int pos
   PushNeighbour(axis, memory, off, dir);
 }
 
-void SanitizeImage(ParameterImage& image, AxisMemory& memory, AxisAnchor& anchor,
-                   ApplicationIndices app) {
+void SanitizeImage(ParameterImage& image, AxisMemory& memory, AxisAnchor& anchor) {
   OrderRpmAxis(AxisAt(image, field::RPM_ADV), memory, anchor);
   ClampThrottleCalibration(image);
   OrderServoAxis(AxisAt(image, field::SERVO_RPM));
-  ClampApplicationIndices(app);
   ClampSynchronization(image);
+}
+
+void ClampApplicationIndices(const ApplicationIndices& app) {
+  if (app.languageIndex > kLastLanguage) app.languageIndex = 0;
+  if (app.comPortIndex >= kComPortLimit) app.comPortIndex = 0;
+  if (app.autoPortIndex >= kAutoPortLimit) app.autoPortIndex = 0;
+}
+
+void SanitizeImage(ParameterImage& image, AxisMemory& memory, AxisAnchor& anchor,
+                   ApplicationIndices app) {
+  SanitizeImage(image, memory, anchor);
+  ClampApplicationIndices(app);
 }
 
 }  // namespace zarvell

@@ -43,6 +43,11 @@ void ResetAxisMemory(AxisMemory& memory);
 // the way, remembering its value before its first push, and carries on from there.
 void PushNeighbour(std::span<std::uint8_t, 10> axis, AxisMemory& memory, int pos, int dir);
 
+// The pass over the image alone, for a set that no window shows.
+void SanitizeImage(ParameterImage& image, AxisMemory& memory, AxisAnchor& anchor);
+// The window's indices brought into range.
+void ClampApplicationIndices(const ApplicationIndices& app);
+// Both: the window's pass after every change.
 void SanitizeImage(ParameterImage& image, AxisMemory& memory, AxisAnchor& anchor,
                    ApplicationIndices app);
 

@@ -12,29 +12,10 @@
 
 namespace zarvell {
 
-// The unit a number is shown in, against the unit the byte counts in.
-enum class Scale : std::uint8_t {
-  Unit,      // the byte as it is
-  Hundreds,  // rpm, stored in hundreds
-  Twenties,  // servo mV, stored in units of 20
-  Fives,     // servo hysteresis mV, stored in units of 5
-  Tens,      // throttle mV and clutch ms, stored in tens
-  Tps100,    // throttle mV above 2500, stored in tens
-  Percent,   // tachometer correction, stored with 100 added
-};
+// The kinds of field a control edits (a reserved byte has none).
+using BindingKind = FieldKind;
 
-// Integer division drops the remainder; the byte wraps as the unit's byte does.
-std::uint8_t StoreNumber(Scale scale, int number);
-int ShowNumber(Scale scale, std::uint8_t value);
-
-enum class BindingKind : std::uint8_t {
-  Number,  // an up/down control with its edit box
-  Flag,    // a check box: 1 checked, any other non-zero value shows checked too
-  List,    // a combo box or radio group: the byte is the position
-  Geber,   // ComboBoxNasobekPalcu: the camshaft entry is the last, value 0
-  Bike,    // ComboBoxBike: the byte is the bike code, not the position
-};
-
+// One image byte and the control that edits it, for the loops that copy every control.
 struct FieldBinding {
   std::uint8_t byte;
   design::ControlId control;  // the up/down control of a number
@@ -42,17 +23,15 @@ struct FieldBinding {
   Scale scale = Scale::Unit;
 };
 
-// Every image field that a control edits, in byte order. The reserved bytes have none.
+// Every image byte that a control edits, in byte order, as the field table gives them.
 std::span<const FieldBinding> FieldBindings();
 // The binding whose control is `control` (an up/down control, check box or list), or null.
 const FieldBinding* BindingOfControl(ui::ControlIndex control);
 // The lobe flag check box of image byte 38..53. The image groups the flags by kind (ZacH2,
 // EndH2, ZacP2, EndP2), the window by channel (ZacH2, ZacP2, EndH2, EndP2).
 constexpr design::ControlId LobeFlagBox(std::size_t byte) {
-  constexpr int kOffsetInChannel[4] = {0, 2, 1, 3};
-  const std::size_t index = byte - field::PalecZacH2;
-  return design::Offset(design::CheckBoxPalec1ZacH2,
-                        static_cast<int>(4 * (index % 4)) + kOffsetInChannel[index / 4]);
+  const Field& flags = FieldAt(byte);
+  return flags.ControlOf(byte - flags.offset);
 }
 
 // The live controls as the window starts: the design, with the bike list filled from the

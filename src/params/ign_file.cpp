@@ -12,26 +12,22 @@ namespace {
 
 using namespace field;
 
-// How a file number and an image byte turn into each other. Reading keeps the low 8 bits of the
-// converted number, so out-of-range values wrap instead of being rejected.
-enum class Conv : std::uint8_t {
-  Raw,         // the byte itself
-  Flag,        // the byte itself; written as "    1" or "    0" with no space after
-  Hundreds,    // rpm over hundreds of rpm
-  Tens,        // mV or ms over units of 10
-  Fives,       // mV over units of 5 mV
-  Twenties,    // mV over units of 20 mV
-  Tps100,      // mV over 2500 + 10 x byte: byte = v / 10 - 250, i.e. v / 10 + 6 modulo 256
-  Correction,  // percent over percent + 100, written signed
-};
+// How a slot's value is written: a number right-aligned in five places and a space, or a flag
+// as "    1" or "    0" with no space after. Reading takes both alike. The limiter alone is
+// kept as its byte (hundreds of rpm) rather than the number the window shows.
+enum class Write : std::uint8_t { Number, Byte, Flag };
 
 // Line structure the writer puts before a value; the reader ignores it.
 enum class Break : std::uint8_t { None, Line, BlankLine };
 
+// One value of a record. File numbers are the numbers the window shows; the scale comes from
+// the field table. Reading keeps the low 8 bits of the converted number, so out-of-range
+// values wrap instead of being rejected.
 struct Slot {
   std::size_t byte = 0;
-  Conv conv = Conv::Raw;
   Break before = Break::None;
+  Write write = Write::Number;
+  Scale scale = write == Write::Byte ? Scale::Unit : FieldAt(byte).scale;
 };
 
 struct Record {
@@ -51,18 +47,18 @@ constexpr auto kBikeSlots = [] {
   std::array<Slot, 35> s{};
   std::size_t i = 0;
   s[i++] = {BIKE};
-  s[i++] = {Synchro, Conv::Raw, Break::Line};
+  s[i++] = {Synchro, Break::Line};
   s[i++] = {PocPalcu};
   s[i++] = {PocKanalu};
   for (std::size_t n = 0; n < kChannels; ++n) {
-    s[i++] = {PalecZac + n, Conv::Raw, Break::Line};
+    s[i++] = {PalecZac + n, Break::Line};
     s[i++] = {PalecZacH2 + n};
     s[i++] = {PalecZacP2 + n};
-    s[i++] = {PalecEnd + n, Conv::Raw, Break::Line};
+    s[i++] = {PalecEnd + n, Break::Line};
     s[i++] = {PalecEndH2 + n};
     s[i++] = {PalecEndP2 + n};
   }
-  s[i++] = {PocSynchro, Conv::Raw, Break::BlankLine};
+  s[i++] = {PocSynchro, Break::BlankLine};
   for (std::size_t k = 0; k < 4; ++k) s[i++] = {Kompenz + k};
   s[i++] = {InvInput1};
   s[i++] = {InvInput2};
@@ -70,40 +66,21 @@ constexpr auto kBikeSlots = [] {
 }();
 constexpr std::size_t kBikeWritten = kBikeSlots.size() - 2;
 
-template <std::size_t N>
-constexpr std::array<Slot, N> Run(std::size_t first, Conv conv, std::size_t perLine = N) {
-  std::array<Slot, N> s{};
-  for (std::size_t i = 0; i < N; ++i) {
-    s[i] = {first + i, conv, i > 0 && i % perLine == 0 ? Break::Line : Break::None};
-  }
-  return s;
-}
-
 constexpr std::array<Slot, 5> kInputSlots = {
     {{InvInput1}, {InvInput2}, {Input1}, {Input2}, {InNeutralSs}}};
-constexpr std::array<Slot, 2> kClutchSlots = {
-    {{ClutchTime, Conv::Tens}, {ClutchPause, Conv::Tens}}};
-constexpr std::array<Slot, 2> kTpsSlots = {{{Tps0, Conv::Tens}, {Tps100, Conv::Tps100}}};
-constexpr std::array<Slot, 2> kRpmSlots = {{{RpmPulsu}, {RpmKorekce, Conv::Correction}}};
-constexpr auto kRpmAdvSlots = Run<kAxisPoints>(RPM_ADV, Conv::Hundreds);
-constexpr auto kAdvanceSlots = Run<100>(ADVANCE, Conv::Raw, 10);
-constexpr auto kServoRpmSlots = Run<kAxisPoints>(SERVO_RPM, Conv::Hundreds);
-constexpr auto kServoMvSlots = Run<kAxisPoints>(SERVO_MV, Conv::Twenties);
+constexpr std::array<Slot, 2> kClutchSlots = {{{ClutchTime}, {ClutchPause}}};
+constexpr std::array<Slot, 2> kTpsSlots = {{{Tps0}, {Tps100}}};
+constexpr std::array<Slot, 2> kRpmSlots = {{{RpmPulsu}, {RpmKorekce}}};
 
-// Single values, kept in static storage so that the records can point at them.
-constexpr std::array<Slot, 1> kGeberMode = {{{GEBER_MODE}}};
-constexpr std::array<Slot, 1> kPickups = {{{PICKUPS_INTERCHANGE}}};
-constexpr std::array<Slot, 1> kNoLobeCheck = {{{NO_LOBE_CHECK}}};
-constexpr std::array<Slot, 1> kSparkBeforeLobe = {{{SPARK_BEFORE_LOBE}}};
-constexpr std::array<Slot, 1> kSpecialStart = {{{SPECIAL_START}}};
-constexpr std::array<Slot, 1> kBaseAdv = {{{BASE_ADV}}};
-constexpr std::array<Slot, 1> kLimiter = {{{LIMITER}}};
-constexpr std::array<Slot, 1> kPilotLight = {{{PILOT_LIGHT, Conv::Hundreds}}};
-constexpr std::array<Slot, 1> kExcitation = {{{EXCITATION, Conv::Flag}}};
-constexpr std::array<Slot, 1> kTpsMapa = {{{TPS_MAPA, Conv::Flag}}};
-constexpr std::array<Slot, 1> kServoEnable = {{{SERVO_ENABLE, Conv::Flag}}};
-constexpr std::array<Slot, 1> kServoHyster = {{{SERVO_HYSTER, Conv::Fives}}};
-constexpr std::array<Slot, 1> kNoReading = {{{NO_READING, Conv::Flag}}};
+// The values of one whole field, ten to a line, kept in static storage for its record.
+template <std::size_t kFirst, Write kWrite>
+constexpr auto kFieldSlots = [] {
+  std::array<Slot, FieldAt(kFirst).width> s{};
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    s[i] = {kFirst + i, i > 0 && i % 10 == 0 ? Break::Line : Break::None, kWrite};
+  }
+  return s;
+}();
 
 template <std::size_t N>
 constexpr Record Rec(std::string_view key, const std::array<Slot, N>& slots,
@@ -111,81 +88,37 @@ constexpr Record Rec(std::string_view key, const std::array<Slot, N>& slots,
   return {key, column, slots, N, tail};
 }
 
+// The record of a whole field under the field's own name.
+template <std::size_t kFirst, Write kWrite = Write::Number>
+constexpr Record FieldRec(std::string_view tail = {}, std::size_t column = 12) {
+  return Rec(FieldAt(kFirst).name, kFieldSlots<kFirst, kWrite>, tail, column);
+}
+
 // Every record in the order the writer writes them.
 constexpr std::array<Record, 22> kRecords = {{
     {"BIKE", 12, kBikeSlots, kBikeWritten, {}},
-    Rec("GEBER_MODE", kGeberMode),
+    FieldRec<GEBER_MODE>(),
     Rec("INPUT", kInputSlots),
-    Rec("PICKUPS_INTERCHANGE", kPickups, {}, 24),
-    Rec("NO_LOBE_CHECK", kNoLobeCheck, {}, 18),
-    Rec("SPARK_BEFORE_LOBE", kSparkBeforeLobe, {}, 18),
-    Rec("SPECIAL_START", kSpecialStart, {}, 18),
-    Rec("BASE_ADV", kBaseAdv),
-    Rec("LIMITER", kLimiter),
-    Rec("PILOT_LIGHT", kPilotLight),
+    FieldRec<PICKUPS_INTERCHANGE>({}, 24),
+    FieldRec<NO_LOBE_CHECK>({}, 18),
+    FieldRec<SPARK_BEFORE_LOBE>({}, 18),
+    FieldRec<SPECIAL_START>({}, 18),
+    FieldRec<BASE_ADV>(),
+    FieldRec<LIMITER, Write::Byte>(),
+    FieldRec<PILOT_LIGHT>(),
     Rec("CLUTCH", kClutchSlots, "\n"),
     Rec("TPS", kTpsSlots),
     Rec("RPM", kRpmSlots),
-    Rec("EXCITATION", kExcitation),
-    Rec("TPS_MAPA", kTpsMapa, "\n"),
-    Rec("RPM_ADV", kRpmAdvSlots, "\n"),
-    Rec("ADVANCE", kAdvanceSlots, "\n            \n"),
-    Rec("SERVO_ENABLE", kServoEnable),
-    Rec("SERVO_HYSTER", kServoHyster),
-    Rec("SERVO_RPM", kServoRpmSlots),
-    Rec("SERVO_MV", kServoMvSlots),
-    Rec("NO_READING", kNoReading),
+    FieldRec<EXCITATION, Write::Flag>(),
+    FieldRec<TPS_MAPA, Write::Flag>("\n"),
+    FieldRec<RPM_ADV>("\n"),
+    FieldRec<ADVANCE>("\n            \n"),
+    FieldRec<SERVO_ENABLE, Write::Flag>(),
+    FieldRec<SERVO_HYSTER>(),
+    FieldRec<SERVO_RPM>(),
+    FieldRec<SERVO_MV>(),
+    FieldRec<NO_READING, Write::Flag>(),
 }};
-
-// The number the file shows for an image byte.
-int ToFile(Conv conv, std::uint8_t byte) {
-  switch (conv) {
-    case Conv::Raw:
-    case Conv::Flag:
-      return byte;
-    case Conv::Hundreds:
-      return byte * 100;
-    case Conv::Tens:
-      return byte * 10;
-    case Conv::Fives:
-      return byte * 5;
-    case Conv::Twenties:
-      return byte * 20;
-    case Conv::Tps100:
-      return (byte + 250) * 10;
-    case Conv::Correction:
-      return byte - 100;
-  }
-  return byte;
-}
-
-// The image byte for a file number: the low 8 bits of the converted value.
-std::uint8_t FromFile(Conv conv, std::uint32_t v) {
-  switch (conv) {
-    case Conv::Raw:
-    case Conv::Flag:
-      break;
-    case Conv::Hundreds:
-      v /= 100;
-      break;
-    case Conv::Tens:
-      v /= 10;
-      break;
-    case Conv::Fives:
-      v /= 5;
-      break;
-    case Conv::Twenties:
-      v /= 20;
-      break;
-    case Conv::Tps100:
-      v = v / 10 + 6;
-      break;
-    case Conv::Correction:
-      v += 100;
-      break;
-  }
-  return static_cast<std::uint8_t>(v);
-}
 
 void WriteRecord(std::string& out, const Record& record, const ParameterImage& image) {
   out += '\n';
@@ -194,10 +127,10 @@ void WriteRecord(std::string& out, const Record& record, const ParameterImage& i
   for (const Slot& slot : record.slots.first(record.written)) {
     if (slot.before == Break::BlankLine) out += kContinuation;
     if (slot.before != Break::None) out += kContinuation;
-    if (slot.conv == Conv::Flag) {
+    if (slot.write == Write::Flag) {
       out += image[slot.byte] != 0 ? "    1" : "    0";
     } else {
-      AppendRightAligned(out, ToFile(slot.conv, image[slot.byte]), 5);
+      AppendRightAligned(out, ShowNumber(slot.scale, image[slot.byte]), 5);
       out += ' ';
     }
   }
@@ -267,7 +200,7 @@ std::uint8_t ReadIgnFile(std::string_view text, ParameterImage& image, IgnReader
     const Record* record = FindRecord(*token);
     if (record == nullptr) continue;
     for (const Slot& slot : record->slots) {
-      image[slot.byte] = FromFile(slot.conv, ReadNumber(scanner, state));
+      image[slot.byte] = StoreNumber(slot.scale, ReadNumber(scanner, state));
     }
   }
   return format;

@@ -29,11 +29,8 @@ struct SetDifference {
 
 SetDifference CompareSets(const ParameterImage& a, const ParameterImage& b);
 
-struct FieldBinding;
 // The name of the field at image byte `byte`, as FieldDifference names it; a map cell is
-// "ADVANCE[row][column]".
+// "ADVANCE[row][column]", a reserved byte "byte 14".
 std::string FieldName(std::size_t byte);
-// The unit the window shows the field of `binding` in, as FieldDifference gives it.
-const char* FieldUnit(const FieldBinding& binding);
 
 }  // namespace zarvell

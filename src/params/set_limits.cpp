@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "design/main_design.h"
 #include "params/bindings.h"
-#include "params/code_tables.h"
 #include "params/presets.h"
 #include "params/set_diff.h"
 
@@ -15,25 +15,14 @@ struct Limits {
   int min = 0, max = 0;
 };
 
-// The range of the control that shows `b`, in the unit it shows.
+// The range of the control that shows `b`, in the unit it shows: a number's up/down control
+// keeps its range in the window's design, a list's entries are counted in the field table.
 Limits LimitsOf(const FieldBinding& b) {
-  static const ui::ControlModel controls = NewMainControls();
-  switch (b.kind) {
-    case BindingKind::Number:
-      return {controls[b.control].min, controls[b.control].max};
-    case BindingKind::Flag:
-      return {0, 1};
-    case BindingKind::Bike:
-      return {0, kBikeCount - 1};
-    case BindingKind::Geber:
-      return {0, kGeberModeCount - 1};
-    case BindingKind::List:
-      break;
+  if (b.kind == BindingKind::Number) {
+    const ui::ControlSpec& upDown = design::MainDesign()[b.control];
+    return {upDown.min, upDown.max};
   }
-  const int count = b.byte == field::Synchro  ? kSynchroCount
-                    : b.byte == field::Input1 ? kInput1Count
-                                              : kInput2Count;
-  return {0, count - 1};
+  return {0, FieldAt(b.byte).choices - 1};
 }
 
 // Whether the window's control for `b` could have stored `value`. A number control stores
@@ -60,7 +49,7 @@ std::vector<FieldOutOfRange> FieldsOutOfRange(const ParameterImage& image) {
     if (Storable(b, value) || (startup && (*startup)[b.byte] == value)) continue;
     const Limits limits = LimitsOf(b);
     out.push_back({b.byte, FieldName(b.byte), ShowNumber(b.scale, value), limits.min, limits.max,
-                   FieldUnit(b)});
+                   FieldAt(b.byte).unit});
   }
   return out;
 }

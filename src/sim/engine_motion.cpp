@@ -24,8 +24,13 @@ double Sweep(std::uint32_t tick) {
   return (1 - std::cos(phase)) / 2;
 }
 
+// The number the window shows for the byte at `byte`: the unit reads its bytes alike.
+int Shown(ParamView params, std::size_t byte) {
+  return ShowNumber(FieldAt(byte).scale, params[byte]);
+}
+
 int LimiterRpm(ParamView params) {
-  return std::max<int>(params[field::LIMITER] * 100, kIdleRpm);
+  return std::max<int>(Shown(params, field::LIMITER), kIdleRpm);
 }
 
 std::uint16_t RawOfMv(int mv) {
@@ -45,14 +50,14 @@ std::size_t Nearest(const Axis& axis, std::size_t count, int value) {
 
 std::uint16_t TpsRaw(ParamView params, std::uint8_t percent) {
   if (percent > 100) return kConverterTop;  // a shorted sensor reads full scale
-  const int closedMv = params[field::Tps0] * 10;
-  const int openMv = 2500 + params[field::Tps100] * 10;
+  const int closedMv = Shown(params, field::Tps0);
+  const int openMv = Shown(params, field::Tps100);
   return RawOfMv(closedMv + (openMv - closedMv) * percent / 100);
 }
 
 std::uint8_t AdvanceByte(ParamView params, OperatingPoint point) {
   const std::size_t column =
-      Nearest([&](std::size_t i) { return params[field::RPM_ADV + i] * 100; }, field::kAxisPoints,
+      Nearest([&](std::size_t i) { return Shown(params, field::RPM_ADV + i); }, field::kAxisPoints,
               point.rpm);
   const std::size_t row =
       params[field::TPS_MAPA] == 0
@@ -83,9 +88,9 @@ link::MonitorValues EngineValues(ParamView params, OperatingPoint point, std::ui
       kSupplyMv + std::lround(kSupplyRippleMv * std::sin(0.7 * static_cast<double>(tick))));
 
   const std::size_t servoPoint =
-      Nearest([&](std::size_t i) { return params[field::SERVO_RPM + i] * 100; }, field::kAxisPoints,
-              point.rpm);
-  v.servoDesiredRaw = RawOfMv(params[field::SERVO_MV + servoPoint] * 20);
+      Nearest([&](std::size_t i) { return Shown(params, field::SERVO_RPM + i); },
+              field::kAxisPoints, point.rpm);
+  v.servoDesiredRaw = RawOfMv(Shown(params, field::SERVO_MV + servoPoint));
   // The valve never sits exactly on its target.
   v.servoMeasuredRaw = static_cast<std::uint16_t>(
       std::clamp(v.servoDesiredRaw + static_cast<int>(tick % 7) - 3, 0, kConverterTop));
@@ -105,7 +110,7 @@ link::MonitorValues EngineValues(ParamView params, OperatingPoint point, std::ui
   const int limiter = LimiterRpm(params);
   v.speedRed = running && point.rpm >= limiter;
   v.speedYellow = running && point.rpm * 10 >= limiter * 9;
-  const int shiftRpm = params[field::PILOT_LIGHT] * 100;
+  const int shiftRpm = Shown(params, field::PILOT_LIGHT);
   v.shiftLight = running && shiftRpm > 0 && point.rpm >= shiftRpm;
 
   // Switches on the bike, flipped by the rider every few seconds.

@@ -3,6 +3,8 @@
 // steps) and then call the window, so the Qt program and scripted runs behave alike.
 #pragma once
 
+#include <chrono>
+
 #include "ui/canvas.h"
 #include "ui/control_model.h"
 
@@ -27,6 +29,9 @@ struct WheelEvent {
 };
 
 enum class ClipboardKey { Copy, Paste };
+
+// The window's timer: every tick of the program, its tools and the simulated unit is this long.
+inline constexpr std::chrono::milliseconds kTickPeriod{55};
 
 // Keys that move around the window: Ctrl+Tab or Ctrl+PgDn and Ctrl+Shift+Tab or Ctrl+PgUp for
 // the notebook's pages, Ctrl+arrows (with Shift: extending a selection) between the cells of a

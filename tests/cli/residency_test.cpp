@@ -20,7 +20,7 @@ std::string Log(const std::vector<LogRow>& rows) {
 }
 
 TEST(MonitorLog, ReadsBackWhatWasWrittenUpToTheLastWholeRow) {
-  const ParameterImage set = Session(20).image;  // no throttle rows: the 100 % row counts
+  const ParameterImage set = Session(20).set.image;  // no throttle rows: the 100 % row counts
   link::MonitorValues values;
   values.rpm = 4300;
   values.tpsPercent = 35;
@@ -65,7 +65,7 @@ TEST(Residency, EachReplyCountsUntilTheNextInItsCell) {
   EXPECT_EQ(own.rpmAxis[9], 0);
 
   // With throttle rows in the set, the same run is found at 30 % (row 5) and its cells shown.
-  ParameterImage set = Session(20).image;
+  ParameterImage set = Session(20).set.image;
   set[field::TPS_MAPA] = 1;
   const Residency anew = ComputeResidency(*log, &set);
   EXPECT_NEAR(anew.seconds[5][3], 2.97, 1e-9);

@@ -136,7 +136,7 @@ int New(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return Usage(err, "usage: zarvell-cli new [--bike CODE]");
   }
   Session session(static_cast<std::uint8_t>(bike));
-  out << WriteIgnFile(session.image);
+  out << WriteIgnFile(session.set.image);
   return kExitOk;
 }
 
@@ -187,21 +187,23 @@ int Normalize(const std::vector<std::string>& args, std::ostream& out, std::ostr
   if (status != kExitOk) return status;
   const std::string where = "zarvell-cli: " + args[1] + ": ";
   for (const FieldBinding& b : FieldBindings()) {
-    if (asRead[b.byte] == session.image[b.byte]) continue;
-    const std::string unit = *FieldUnit(b) != '\0' ? std::string(" ") + FieldUnit(b) : "";
+    if (asRead[b.byte] == session.set.image[b.byte]) continue;
+    const char* fieldUnit = FieldAt(b.byte).unit;
+    const std::string unit = *fieldUnit != '\0' ? std::string(" ") + fieldUnit : "";
     err << where << "corrected " << FieldName(b.byte) << " from "
         << ShowNumber(b.scale, asRead[b.byte]) << unit << " to "
-        << ShowNumber(b.scale, session.image[b.byte]) << unit << '\n';
+        << ShowNumber(b.scale, session.set.image[b.byte]) << unit << '\n';
   }
-  for (const FieldOutOfRange& f : FieldsOutOfRange(session.image)) {
+  for (const FieldOutOfRange& f : FieldsOutOfRange(session.set.image)) {
     err << where << Describe(f) << ": outside the window's limits; program refuses it\n";
   }
-  out << (command == "normalize" ? WriteIgnFile(session.image) : FormatImageDump(session.image));
+  out << (command == "normalize" ? WriteIgnFile(session.set.image)
+                                 : FormatImageDump(session.set.image));
   return kExitOk;
 }
 
 int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             PictureWriter* pictures) {
+             ui::PictureWriter* pictures) {
   if (args.empty()) return Usage(err, "a command is missing");
   const std::string& command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
@@ -226,7 +228,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           PictureWriter* pictures) {
+           ui::PictureWriter* pictures) {
   const int status = Dispatch(args, out, err, pictures);
   // A command that found its output lost on the way has said so already.
   return status == kExitCannotWrite ? status : FinishOutput(out, err, status);

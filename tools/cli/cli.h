@@ -7,13 +7,13 @@
 
 namespace zarvell {
 
-namespace cli {
+namespace ui {
 class PictureWriter;
 }
 
 // Runs one command line (without the program name) and returns the exit status. `pictures`
 // writes the PNG files of `residency --png`; without one that option is refused.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           cli::PictureWriter* pictures = nullptr);
+           ui::PictureWriter* pictures = nullptr);
 
 }  // namespace zarvell

@@ -123,7 +123,7 @@ void Json(const SetDifference& d, const std::string& nameA, const std::string& n
 bool ReadFile(const std::string& path, ParameterImage& image, std::ostream& err) {
   Session session(kStartupBike);
   if (ReadOver(path, err, session) != kExitOk) return false;
-  image = session.image;
+  image = session.set.image;
   return true;
 }
 
@@ -148,7 +148,7 @@ int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   } else {
     Session unit(kStartupBike);
     if (ReadUnitSet(o->port, unit, err) != kExitOk) return kDiffError;
-    b = unit.image;
+    b = unit.set.image;
     nameB = "the unit on " + o->port;
   }
   const SetDifference d = CompareSets(a, b);

@@ -136,11 +136,11 @@ int Monitor(const Options& options, Runner& runner, Session& session, const Text
     // The cells are looked up in the set the unit runs on, unless the user names one.
     if (options.file.empty()) {
       const int status = RunTransfer(runner, TransferMode::Reading, texts, where, err);
-      if (status == kExitOk) set = &session.image;
+      if (status == kExitOk) set = &session.set.image;
       if (status == kExitTransferFailed) return status;
       if (status != kExitOk) err << where << "the log will have no map cells\n";
     } else {
-      set = &session.image;
+      set = &session.set.image;
     }
     // Written as it goes, not replaced: a pipe or a device in its place is left alone (and a
     // pipe with no reader would hold the open up for good).
@@ -221,7 +221,7 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
   if (!options->file.empty()) {
     if (const int status = ReadOver(options->file, err, session); status != kExitOk) return status;
     if (options->command == "program") {
-      const int status = RefuseOutOfRange(options->file, session.image, err);
+      const int status = RefuseOutOfRange(options->file, session.set.image, err);
       if (status != kExitOk) return status;
     }
   }
@@ -236,7 +236,7 @@ int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std:
           return status;
         }
         if (mode == TransferMode::Reading) {
-          out << WriteIgnFile(session.image);
+          out << WriteIgnFile(session.set.image);
           if (const int status = FinishOutput(out, err, kExitOk); status != kExitOk) return status;
           err << where << "read and verified\n";
         } else if (mode == TransferMode::Verifying) {

@@ -8,9 +8,9 @@
 #include "fileio/files.h"
 #include "fileio/paths.h"
 #include "params/code_tables.h"
-#include "picture_writer.h"
 #include "residency_draw.h"
 #include "session.h"
+#include "ui/picture_writer.h"
 
 namespace zarvell::cli {
 namespace {
@@ -82,7 +82,7 @@ Residency ComputeResidency(const MonitorLog& log, const ParameterImage* set) {
   for (auto& row : r.advance) row.fill(-1);
   if (set != nullptr) {
     for (std::size_t c = 0; c < 10; ++c) {
-      r.rpmAxis[c] = (*set)[field::RPM_ADV + c] * 100;
+      r.rpmAxis[c] = set->Shown(field::RPM_ADV + c);
       for (std::size_t row = 0; row < 10; ++row) {
         r.advance[row][c] = (*set)[field::AdvanceCell(row, c)];
       }
@@ -111,7 +111,7 @@ Residency ComputeResidency(const MonitorLog& log, const ParameterImage* set) {
 }
 
 int ResidencyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     PictureWriter* pictures) {
+                     ui::PictureWriter* pictures) {
   const std::optional<Options> o = Parse(args);
   if (!o) return Usage(err, "usage: zarvell-cli residency FILE.csv [--set A.ign] [--png OUT.png]");
   const std::optional<std::string> text = ReadWholeFile(PathFromUtf8(o->log));
@@ -132,7 +132,7 @@ int ResidencyCommand(const std::vector<std::string>& args, std::ostream& out, st
     set.emplace(kStartupBike);
     if (const int status = ReadOver(o->set, err, *set); status != kExitOk) return status;
   }
-  const Residency r = ComputeResidency(*log, set ? &set->image : nullptr);
+  const Residency r = ComputeResidency(*log, set ? &set->set.image : nullptr);
   PrintTable(r, out);
   if (o->png.empty()) return kExitOk;
   if (pictures == nullptr) {

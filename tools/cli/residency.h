@@ -9,9 +9,11 @@
 
 #include "monitor_log.h"
 
-namespace zarvell::cli {
-
+namespace zarvell::ui {
 class PictureWriter;
+}
+
+namespace zarvell::cli {
 
 struct Residency {
   std::array<std::array<double, 10>, 10> seconds{};  // [throttle row][column]
@@ -28,6 +30,6 @@ Residency ComputeResidency(const MonitorLog& log, const ParameterImage* set);
 
 // args[0] is "residency"; `pictures` draws the --png files, if this build can.
 int ResidencyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     PictureWriter* pictures);
+                     ui::PictureWriter* pictures);
 
 }  // namespace zarvell::cli

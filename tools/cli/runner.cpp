@@ -35,13 +35,13 @@ link::TransferEvent Runner::Transfer(link::TransferMode mode) {
     const std::optional<link::FrameView> frame = Tick();
     if (Stopped()) return TransferEvent::None;
     if (frame && (*frame)[0] != link::code::kMonitorReply) {
-      const TransferEvent event = transfer_.HandleReply(*frame, session_.image);
+      const TransferEvent event = transfer_.HandleReply(*frame, session_.set.image);
       if (event == TransferEvent::VerifyOk || event == TransferEvent::VersionMismatch ||
           event == TransferEvent::ReadRefused) {
         return event;
       }
     }
-    if (transfer_.Step(session_.image) == TransferEvent::Failed) return TransferEvent::Failed;
+    if (transfer_.Step(session_.set.image) == TransferEvent::Failed) return TransferEvent::Failed;
   }
 }
 

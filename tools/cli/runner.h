@@ -11,6 +11,7 @@
 #include "link/frame.h"
 #include "link/monitor_reply.h"
 #include "link/serial_port.h"
+#include "ui/form_events.h"
 #include "session.h"
 
 namespace zarvell::cli {
@@ -31,7 +32,7 @@ class StopOnSignals {
 
 class Runner final : private link::TransferLink {
  public:
-  static constexpr std::chrono::milliseconds kTick{55};
+  static constexpr std::chrono::milliseconds kTick = ui::kTickPeriod;
   // Two seconds without a reply: the unit is not there (any more).
   static constexpr int kSilentLimit = 36;
 
@@ -66,7 +67,7 @@ class Runner final : private link::TransferLink {
   void SendFrame(const link::Frame& frame) override { port_.WriteAndDrain(frame); }
   void UnitIdentified(const link::UnitInfoBlock&) override {}
   void RefreshImage(Refresh what) override {
-    if (what == Refresh::NewSet) ResetAxisMemory(session_.axisMemory);
+    if (what == Refresh::NewSet) session_.set.NewSetInPlace();
     session_.Sanitize();
   }
 

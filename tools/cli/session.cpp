@@ -33,13 +33,8 @@ class StderrMessages : public IgnMessageSink {
 }  // namespace
 
 Session::Session(std::uint8_t bike) {
-  image = DefaultImage(bike);
+  set.Replace(DefaultImage(bike));
   Sanitize();
-}
-
-void Session::Sanitize() {
-  SanitizeImage(image, axisMemory, process.axis,
-                {process.languageIndex, comPortIndex, autoPortIndex});
 }
 
 int ReadOver(const std::string& path, std::ostream& err, Session& session, ParameterImage* asRead) {
@@ -49,12 +44,12 @@ int ReadOver(const std::string& path, std::ostream& err, Session& session, Param
     return kExitCannotOpen;
   }
   StderrMessages messages(err);
-  if (ReadIgnFile(*text, session.image, session.process.ignReader, messages) == 0) {
+  if (ReadIgnFile(*text, session.set.image, session.process.ignReader, messages) == 0) {
     err << "zarvell-cli: " << path
         << ": not a parameter file (no MORVALIS_KEY with format 75, 54 or 48)\n";
     return kExitNotAccepted;
   }
-  if (asRead != nullptr) *asRead = session.image;
+  if (asRead != nullptr) *asRead = session.set.image;
   session.Sanitize();
   return kExitOk;
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/process_state.h"
-#include "mapedit/sanitize.h"
+#include "mapedit/parameter_set.h"
 #include "params/image.h"
 #include "params/presets.h"
 
@@ -27,13 +27,10 @@ inline constexpr int kExitCannotWrite = 74;  // standard output could not take t
 // with the bike's preset, validated once.
 struct Session {
   ProcessState process;
-  AxisMemory axisMemory;
-  std::uint8_t comPortIndex = 0;
-  std::uint8_t autoPortIndex = 0;
-  ParameterImage image;
+  ParameterSet set;
 
   explicit Session(std::uint8_t bike);
-  void Sanitize();
+  void Sanitize() { set.Validate(process.axis); }
 };
 
 // Reads the parameter file at `path` over the session's set and validates it as the program's

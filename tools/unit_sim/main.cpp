@@ -23,11 +23,12 @@
 #include <string_view>
 
 #include "sim/unit_sim.h"
+#include "ui/form_events.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kTick = std::chrono::milliseconds(55);
+constexpr auto kTick = zarvell::ui::kTickPeriod;
 
 constexpr std::string_view kUsage =
     "Usage: zarvell-unit-sim [options]\n"

@@ -6,14 +6,22 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace zarvell {
 
 inline constexpr std::string_view kProductName = "Zarvell";  // also the caption of message boxes
 inline constexpr int kLanguageCount = 4;  // 0 English, 1 German, 2 French, 3 Czech
 
-// One translatable text in the four languages, in that order.
-using FourTexts = std::array<std::string_view, kLanguageCount>;
+// One translatable text in every language, in that order. It takes exactly one text per
+// language, so a language added without its texts leaves every table short and fails to compile.
+struct FourTexts : std::array<std::string_view, kLanguageCount> {
+  constexpr FourTexts() = default;
+  template <typename... Text>
+  requires(sizeof...(Text) == kLanguageCount && (std::is_convertible_v<Text, std::string_view> &&
+                                                 ...)) constexpr FourTexts(Text... texts)
+      : array{std::string_view(texts)...} {}
+};
 
 // Entries 14, 17..20 and 36 are never filled.
 enum TextEntry : std::uint8_t {

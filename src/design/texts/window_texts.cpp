@@ -14,8 +14,8 @@ using namespace design;
 constexpr std::string_view kTitlePrefix = "  Zarvell";
 constexpr std::string_view kCaptionGap = "       ";
 
-constexpr std::array<ControlId, kLanguageCount> kLanguageItems = {MenuEnglish, MenuGerman,
-                                                                  MenuFrench, MenuCzech};
+constexpr std::array kLanguageItems = {MenuEnglish, MenuGerman, MenuFrench, MenuCzech};
+static_assert(kLanguageItems.size() == kLanguageCount, "one menu item per language");
 
 constexpr FourTexts kAboutCaptions = {"About ZARVELL", "Über Programm ZARVELL",
                                       "Information ZARVELL", "O programu ZARVELL"};

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+#include <utility>
+
 #include "design/main_controls.h"
 #include "design/main_design.h"
 #include "design/texts/expected_texts.h"
@@ -13,6 +16,19 @@ namespace {
 
 using namespace design;
 using testutil::CharacterCount;
+
+// A table row takes one text per language, no fewer and no more: a language added without its
+// texts leaves every row one short, and that must not compile.
+template <std::size_t>
+using Text = const char*;
+template <std::size_t N>
+constexpr bool kTakesTexts = []<std::size_t... I>(std::index_sequence<I...>) {
+  return std::is_constructible_v<FourTexts, Text<I>...>;
+}
+(std::make_index_sequence<N>());
+static_assert(kTakesTexts<kLanguageCount>);
+static_assert(!kTakesTexts<kLanguageCount - 1>);
+static_assert(!kTakesTexts<kLanguageCount + 1>);
 
 TEST(Messages, ManualErrorNamesTheManualOfTheNewLanguage) {
   ui::ControlModel controls = NewMainControls();
