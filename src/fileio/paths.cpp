@@ -11,4 +11,11 @@ std::string Utf8Of(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
+std::filesystem::path ResolveLink(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  const auto target = std::filesystem::weakly_canonical(path, error);
+  return error ? path : target;
+}
+
 }  // namespace zarvell

@@ -12,4 +12,8 @@ namespace zarvell {
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string Utf8Of(const std::filesystem::path& path);
 
+// The file a save writes: a symbolic link is followed, so a settings file that the user keeps
+// elsewhere stays where it is and the link stays a link.
+std::filesystem::path ResolveLink(const std::filesystem::path& path);
+
 }  // namespace zarvell

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+#include "fileio/paths.h"
+
 namespace zarvell {
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
@@ -48,14 +50,6 @@ bool WriteAll(int fd, std::string_view content) {
     content.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
-}
-
-// A link is followed, so a settings file that the user keeps elsewhere stays where it is.
-std::filesystem::path ResolveLink(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_symlink(path, error)) return path;
-  const auto target = std::filesystem::weakly_canonical(path, error);
-  return error ? path : target;
 }
 
 // The mode of the file being replaced, or what the user's umask allows for a new one.

@@ -38,14 +38,6 @@ bool WriteAll(HANDLE file, std::string_view content) {
   return true;
 }
 
-// A link is followed, so a settings file that the user keeps elsewhere stays where it is.
-std::filesystem::path ResolveLink(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_symlink(path, error)) return path;
-  const auto target = std::filesystem::weakly_canonical(path, error);
-  return error ? path : target;
-}
-
 }  // namespace
 
 bool IsSaveTarget(const std::filesystem::path& path) {
